@@ -1,0 +1,41 @@
+# Sourced by the run and test scripts: installs the Debian packages the build
+# needs when any is missing, through sudo when not root.
+
+thornax_packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins
+libgl-dev libegl-dev libxkbcommon-dev fonts-liberation fonts-dejavu-core
+qt6-webengine-dev"
+
+thornax_install_dependencies() {
+    local missing="" package
+    for package in $thornax_packages; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+            || missing="$missing $package"
+    done
+    [ -z "$missing" ] && return 0
+
+    if ! command -v apt-get >/dev/null 2>&1; then
+        echo "Please install these packages (or your system's equivalents), then run again:$missing" >&2
+        return 1
+    fi
+    local sudo=""
+    if [ "$(id -u)" != 0 ]; then
+        if ! command -v sudo >/dev/null 2>&1; then
+            echo "Please install, as root: apt-get install$missing" >&2
+            return 1
+        fi
+        sudo=sudo
+    fi
+    echo "Installing:$missing"
+    $sudo apt-get update -q >/dev/null
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
+}
+
+# Configures once, then builds what changed.
+thornax_build() {
+    local source_dir=$1 build_dir=$2
+    if [ ! -f "$build_dir/build.ninja" ]; then
+        cmake -S "$source_dir" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo || return 1
+    fi
+    cmake --build "$build_dir"
+}

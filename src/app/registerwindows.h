@@ -1,0 +1,6 @@
+#pragma once
+
+class Program;
+
+// Tells the program how to build each of its child windows on first use.
+void RegisterWindows(Program &program);

@@ -1,0 +1,81 @@
+#include "services.h"
+
+#include "randomgenerator.h"
+#include "productinfo.h"
+#include "textdisplay.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QRandomGenerator>
+#include <QTime>
+
+namespace {
+
+class LocalClock : public Clock
+{
+public:
+    float SecondsSinceMidnight() override
+    {
+        return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
+    }
+};
+
+class QtDialogs : public Dialogs
+{
+public:
+    void ShowMessage(const QString &prompt, MessageIcon icon) override
+    {
+        QMessageBox box(IconOf(icon), ProgramTitle(), DisplayText(prompt), QMessageBox::Ok,
+                        QApplication::activeWindow());
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
+
+    QString AskText(const QString &prompt) override
+    {
+        QInputDialog dialog(QApplication::activeWindow());
+        dialog.setWindowTitle(ProgramTitle());
+        dialog.setLabelText(DisplayText(prompt));
+        dialog.setInputMode(QInputDialog::TextInput);
+        return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    }
+
+private:
+    static QMessageBox::Icon IconOf(MessageIcon icon)
+    {
+        switch (icon) {
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Error:
+            return QMessageBox::Critical;
+        case MessageIcon::None:
+            break;
+        }
+        return QMessageBox::NoIcon;
+    }
+};
+
+class EventLoopEnd : public ProgramEnd
+{
+public:
+    void EndProgram() override
+    {
+        // Every window goes at once; the event loop ends when the handler returns.
+        for (QWidget *window : QApplication::topLevelWidgets())
+            window->hide();
+        QCoreApplication::exit(0);
+    }
+};
+
+} // namespace
+
+Services DesktopServices()
+{
+    Services services;
+    services.clock = std::make_unique<LocalClock>();
+    services.random = std::make_unique<RandomGenerator>(QRandomGenerator::system()->generate64());
+    services.dialogs = std::make_unique<QtDialogs>();
+    services.end = std::make_unique<EventLoopEnd>();
+    return services;
+}

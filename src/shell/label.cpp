@@ -1,0 +1,37 @@
+#include "label.h"
+
+#include "textdisplay.h"
+
+Label::Label(QWidget *parent, const QString &caption) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetCaption(caption);
+}
+
+void Label::SetCaption(const QString &caption)
+{
+    if (caption == m_caption && !caption.isEmpty())
+        return;
+    m_caption = caption;
+    setText(DisplayText(caption));
+}
+
+QColor Label::ForeColour() const { return palette().color(QPalette::WindowText); }
+
+void Label::SetForeColour(const QColor &colour)
+{
+    if (ForeColour() == colour)
+        return;
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, colour);
+    setPalette(p);
+}
+
+void Label::SetBackColour(const QColor &colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colour);
+    setPalette(p);
+    setAutoFillBackground(true);
+}

@@ -1,0 +1,46 @@
+#include "program.h"
+
+#include "mdiform1.h"
+#include "window.h"
+
+#include <QtGlobal>
+
+Program::Program(Services services)
+    : m_services(std::move(services)), m_mainWindow(std::make_unique<MDIForm1>(*this))
+{
+}
+
+Program::~Program()
+{
+    m_windows.clear();
+    m_mainWindow.reset();
+}
+
+void Program::RegisterWindow(WindowName name, WindowFactory factory)
+{
+    m_factories[name] = std::move(factory);
+}
+
+void Program::Start()
+{
+    m_mainWindow->Load();
+    m_mainWindow->widget()->showMaximized();
+}
+
+Window &Program::window(WindowName name)
+{
+    auto found = m_windows.find(name);
+    if (found != m_windows.end())
+        return *found->second;
+    const auto factory = m_factories.find(name);
+    if (factory == m_factories.end())
+        qFatal("No window is registered under the name %d", static_cast<int>(name));
+    auto [inserted, _] = m_windows.emplace(name, factory->second(*this));
+    return *inserted->second;
+}
+
+Window *Program::existingWindow(WindowName name) const
+{
+    const auto found = m_windows.find(name);
+    return found == m_windows.end() ? nullptr : found->second.get();
+}

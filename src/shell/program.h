@@ -1,0 +1,60 @@
+#pragma once
+
+#include "module1.h"
+#include "services.h"
+#include "windowname.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+
+class MDIForm1;
+class Window;
+
+// The running trainer: owns the services, the progress record, the frame and
+// the child windows, which it creates on their first use. Every window reaches
+// the others and the shared state through it; nothing else is global.
+class Program
+{
+public:
+    using WindowFactory = std::function<std::unique_ptr<Window>(Program &)>;
+
+    explicit Program(Services services);
+    ~Program();
+    Program(const Program &) = delete;
+    Program &operator=(const Program &) = delete;
+
+    void RegisterWindow(WindowName name, WindowFactory factory);
+
+    // Loads the frame (its load handler runs first) and shows it maximized.
+    void Start();
+
+    Module1 &record() { return m_record; }
+    MDIForm1 &mainWindow() { return *m_mainWindow; }
+    Window &window(WindowName name);
+    template<class T>
+    T &window()
+    {
+        return static_cast<T &>(window(T::Name));
+    }
+    // The window if it has been used, else null.
+    Window *existingWindow(WindowName name) const;
+
+    float SecondsSinceMidnight() { return m_services.clock->SecondsSinceMidnight(); }
+    void Reseed(float seed) { m_services.random->Reseed(seed); }
+    float RandomUnit() { return m_services.random->RandomUnit(); }
+    void ShowMessage(const QString &prompt, MessageIcon icon = MessageIcon::None)
+    {
+        m_services.dialogs->ShowMessage(prompt, icon);
+    }
+    QString AskText(const QString &prompt) { return m_services.dialogs->AskText(prompt); }
+    void EndProgram() { m_services.end->EndProgram(); }
+
+private:
+    Services m_services;
+    Module1 m_record;
+    std::map<WindowName, WindowFactory> m_factories;
+    // Declared before the windows so that it outlives them.
+    std::unique_ptr<MDIForm1> m_mainWindow;
+    std::map<WindowName, std::unique_ptr<Window>> m_windows;
+};

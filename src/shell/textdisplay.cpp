@@ -1,0 +1,11 @@
+#include "textdisplay.h"
+
+QString DisplayText(const QString &text)
+{
+    if (!text.contains(QLatin1Char('\r')))
+        return text;
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}

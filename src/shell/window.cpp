@@ -1,0 +1,145 @@
+#include "window.h"
+
+#include "design.h"
+#include "mdiform1.h"
+#include "pictures.h"
+#include "program.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTimer>
+
+Window::Window(Program &program, WindowDesign design) : m_program(program), m_design(std::move(design))
+{
+}
+
+Window::~Window() { delete m_subWindow; }
+
+void Window::Load()
+{
+    if (IsLoaded())
+        return;
+    Build();
+    Form_Load();
+    if (IsLoaded())
+        m_subWindow->show();
+}
+
+void Window::Show()
+{
+    Load();
+    if (!IsLoaded())
+        return;
+    m_subWindow->show();
+    m_subWindow->raise();
+    m_program.mainWindow().MdiArea()->setActiveSubWindow(m_subWindow);
+}
+
+void Window::Hide()
+{
+    if (!IsLoaded()) {
+        Build();
+        Form_Load();
+    }
+    if (IsLoaded())
+        m_subWindow->hide();
+}
+
+void Window::Unload()
+{
+    if (!IsLoaded())
+        return;
+    QMdiSubWindow *subWindow = m_subWindow;
+    m_subWindow = nullptr;
+    // The handler that unloads may still be running inside one of the
+    // controls' signals, so the widgets go later; their signals and timers go now.
+    delete m_loadScope;
+    m_loadScope = nullptr;
+    for (QTimer *timer : subWindow->findChildren<QTimer *>())
+        timer->stop();
+    ReleaseControls();
+    subWindow->removeEventFilter(this);
+    subWindow->hide();
+    subWindow->deleteLater();
+}
+
+bool Window::IsVisible() const { return IsLoaded() && m_subWindow->isVisible(); }
+
+int Window::Left()
+{
+    Load();
+    return Twips(m_subWindow->x());
+}
+
+int Window::Top()
+{
+    Load();
+    return Twips(m_subWindow->y());
+}
+
+int Window::Width()
+{
+    Load();
+    return Twips(m_subWindow->width());
+}
+
+int Window::Height()
+{
+    Load();
+    return Twips(m_subWindow->height());
+}
+
+void Window::Move(int leftTwips, int topTwips)
+{
+    Load();
+    m_subWindow->move(Pixels(leftTwips), Pixels(topTwips));
+}
+
+QString Window::Caption()
+{
+    Load();
+    return m_subWindow->windowTitle();
+}
+
+void Window::SetCaption(const QString &caption)
+{
+    Load();
+    m_subWindow->setWindowTitle(caption);
+}
+
+bool Window::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_subWindow && event->type() == QEvent::Close) {
+        event->ignore();
+        Unload();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Window::Build()
+{
+    m_loadScope = new QObject(this);
+
+    auto *client = new QWidget;
+    client->setFixedSize(TwipsSize(m_design.clientTwips.width(), m_design.clientTwips.height()));
+
+    auto *subWindow = new QMdiSubWindow;
+    subWindow->setAttribute(Qt::WA_DeleteOnClose, false);
+    if (m_design.border == WindowDesign::Border::None) {
+        subWindow->setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
+    } else {
+        subWindow->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                  | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    }
+    subWindow->setWidget(client);
+    subWindow->setWindowTitle(m_design.caption);
+    subWindow->setWindowIcon(m_design.hasIcon ? ProgramIcon() : QIcon());
+    m_program.mainWindow().MdiArea()->addSubWindow(subWindow);
+    subWindow->setFixedSize(subWindow->sizeHint());
+    subWindow->installEventFilter(this);
+    m_subWindow = subWindow;
+
+    CreateControls(client);
+}

@@ -1,0 +1,115 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+
+class Program;
+#include <QMdiSubWindow>
+class QWidget;
+
+// How a child window looks before any handler runs.
+struct WindowDesign
+{
+    enum class Border { Fixed, None };
+
+    QString caption;
+    QSize clientTwips;
+    Border border = Border::Fixed;
+    bool hasIcon = true;
+};
+
+// One child window of the frame. The object lives for the whole run and keeps
+// its own fields; its controls exist only while it is loaded. Load, Show, Hide
+// and Unload move it between not loaded, loaded and hidden, and loaded and
+// visible. Closing it with its close box unloads it.
+class Window : public QObject
+{
+    Q_OBJECT
+public:
+    ~Window() override;
+
+    // Creates the controls from the design and runs Form_Load; a loaded child
+    // window becomes visible at once. Nothing if already loaded.
+    void Load();
+    // Loads if needed, makes visible and brings to the front.
+    void Show();
+    // Loads if needed (without showing), then makes invisible.
+    void Hide();
+    // Discards the window and its controls. The window object and its fields stay.
+    void Unload();
+
+    bool IsLoaded() const { return m_subWindow != nullptr; }
+    bool IsVisible() const;
+
+    // Position and outer size in twips, in the frame's client coordinates.
+    int Left();
+    int Top();
+    int Width();
+    int Height();
+    void Move(int leftTwips, int topTwips);
+
+    QString Caption();
+    void SetCaption(const QString &caption);
+
+    // The frame's sub-window while loaded, else null.
+    QMdiSubWindow *subWindow() const { return m_subWindow; }
+
+protected:
+    Window(Program &program, WindowDesign design);
+
+    // Builds the controls on the window's client area, and forgets them again.
+    virtual void CreateControls(QWidget *client) = 0;
+    virtual void ReleaseControls() = 0;
+    virtual void Form_Load() {}
+
+    // Runs a handler on a control's signal for as long as this load lasts: a
+    // signal that an unloaded control still sends never reaches the window.
+    template<class Sender, class Signal, class Handler>
+    void On(Sender *sender, Signal signal, Handler &&handler)
+    {
+        QObject::connect(sender, signal, m_loadScope, std::forward<Handler>(handler));
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    Program &m_program;
+
+private:
+    void Build();
+
+    WindowDesign m_design;
+    QPointer<QMdiSubWindow> m_subWindow;
+    QObject *m_loadScope = nullptr;
+};
+
+// A window whose controls are the struct Controls, built with the client area as
+// parent. ui() gives the controls, loading the window first when needed.
+template<class Controls>
+class Form : public Window
+{
+protected:
+    using Window::Window;
+
+    Controls &ui()
+    {
+        Load();
+        return *m_controls;
+    }
+
+    // Connects the controls' signals to the window's handlers (with On()).
+    virtual void ConnectControls(Controls &controls) = 0;
+
+private:
+    void CreateControls(QWidget *client) final
+    {
+        m_controls = std::make_unique<Controls>(client);
+        ConnectControls(*m_controls);
+    }
+    void ReleaseControls() final { m_controls.reset(); }
+
+    std::unique_ptr<Controls> m_controls;
+};
