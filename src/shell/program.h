@@ -25,6 +25,7 @@ public:
     Program &operator=(const Program &) = delete;
 
     void RegisterWindow(WindowName name, WindowFactory factory);
+    bool isRegistered(WindowName name) const { return m_factories.contains(name); }
 
     // Loads the frame (its load handler runs first) and shows it maximized.
     void Start();
