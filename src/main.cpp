@@ -14,7 +14,8 @@ namespace {
 bool HasDisplay()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_ANDROID)
-    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
+    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") ||
+           std::getenv("QT_QPA_PLATFORM");
 #else
     return true;
 #endif
@@ -25,9 +26,10 @@ bool HasDisplay()
 int main(int argc, char *argv[])
 {
     if (!HasDisplay()) {
-        std::fputs("thornax-windows-trainer: no display found (DISPLAY is not set); start it from a "
-                   "desktop session, or on a virtual one with: xvfb-run thornax-windows-trainer\n",
-                   stderr);
+        std::fputs(
+            "thornax-windows-trainer: no display found (DISPLAY is not set); start it from a "
+            "desktop session, or on a virtual one with: xvfb-run thornax-windows-trainer\n",
+            stderr);
         return 1;
     }
     QApplication app(argc, argv);

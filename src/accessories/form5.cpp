@@ -3,7 +3,8 @@
 Form5Controls::Form5Controls(QWidget *) {}
 
 Form5::Form5(Program &program)
-    : Form(program, WindowDesign{QStringLiteral("Thornax Explorer"), QSize(8430, 6450), WindowDesign::Border::Fixed, true})
+    : Form(program, WindowDesign{QStringLiteral("Thornax Explorer"), QSize(8430, 6450),
+                                 WindowDesign::Border::Fixed, true})
 {
 }
 

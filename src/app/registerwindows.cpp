@@ -10,8 +10,7 @@
 
 namespace {
 
-template<class T>
-void Register(Program &program)
+template<class T> void Register(Program &program)
 {
     program.RegisterWindow(T::Name, [](Program &p) { return std::make_unique<T>(p); });
 }

@@ -3,7 +3,8 @@
 Form4Controls::Form4Controls(QWidget *) {}
 
 Form4::Form4(Program &program)
-    : Form(program, WindowDesign{QStringLiteral("Congratulations!"), QSize(6885, 7515), WindowDesign::Border::Fixed, true})
+    : Form(program, WindowDesign{QStringLiteral("Congratulations!"), QSize(6885, 7515),
+                                 WindowDesign::Border::Fixed, true})
 {
 }
 

@@ -3,7 +3,8 @@
 frmAboutControls::frmAboutControls(QWidget *) {}
 
 frmAbout::frmAbout(Program &program)
-    : Form(program, WindowDesign{QStringLiteral("About MyApp"), QSize(4875, 1395), WindowDesign::Border::None, false})
+    : Form(program, WindowDesign{QStringLiteral("About MyApp"), QSize(4875, 1395),
+                                 WindowDesign::Border::None, false})
 {
 }
 

@@ -16,8 +16,8 @@ void InstallFontSubstitutes()
 {
     // Liberation matches the metrics of the sans and serif designs; DejaVu Sans
     // grew from the family that Verdana's proportions belong to.
-    QFont::insertSubstitutions(QStringLiteral("Verdana"),
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"),
+                                                           QStringLiteral("Bitstream Vera Sans")});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
@@ -25,6 +25,12 @@ void InstallFontSubstitutes()
                                {QStringLiteral("Liberation Serif")});
 }
 
-QColor ColourOf(int rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
+QColor ColourOf(int rgb)
+{
+    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
 
-QColor ApplicationWorkspaceColour() { return QApplication::palette().color(QPalette::Dark); }
+QColor ApplicationWorkspaceColour()
+{
+    return QApplication::palette().color(QPalette::Dark);
+}

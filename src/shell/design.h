@@ -13,13 +13,19 @@ constexpr int Pixels(int twips)
 {
     return (twips >= 0 ? twips + TwipsPerPixel / 2 : twips - TwipsPerPixel / 2) / TwipsPerPixel;
 }
-constexpr int Twips(int pixels) { return pixels * TwipsPerPixel; }
+constexpr int Twips(int pixels)
+{
+    return pixels * TwipsPerPixel;
+}
 
 inline QRect TwipsRect(int left, int top, int width, int height)
 {
     return QRect(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
 }
-inline QSize TwipsSize(int width, int height) { return QSize(Pixels(width), Pixels(height)); }
+inline QSize TwipsSize(int width, int height)
+{
+    return QSize(Pixels(width), Pixels(height));
+}
 
 enum class FontStyle { Regular, Bold, Italic, BoldItalic };
 

@@ -1,7 +1,7 @@
 #include "services.h"
 
-#include "randomgenerator.h"
 #include "productinfo.h"
+#include "randomgenerator.h"
 #include "textdisplay.h"
 
 #include <QApplication>

@@ -17,7 +17,10 @@ void Label::SetCaption(const QString &caption)
     setText(DisplayText(caption));
 }
 
-QColor Label::ForeColour() const { return palette().color(QPalette::WindowText); }
+QColor Label::ForeColour() const
+{
+    return palette().color(QPalette::WindowText);
+}
 
 void Label::SetForeColour(const QColor &colour)
 {

@@ -26,7 +26,10 @@ constexpr int ScorePanelTop = 100;
 
 MDIForm1::MDIForm1(Program &program) : m_program(program) {}
 
-MDIForm1::~MDIForm1() { delete m_window; }
+MDIForm1::~MDIForm1()
+{
+    delete m_window;
+}
 
 void MDIForm1::Load()
 {
@@ -62,15 +65,22 @@ QMdiArea *MDIForm1::MdiArea()
     return m_mdiArea;
 }
 
-QString MDIForm1::Caption() { return widget()->windowTitle(); }
+QString MDIForm1::Caption()
+{
+    return widget()->windowTitle();
+}
 
-void MDIForm1::SetCaption(const QString &caption) { widget()->setWindowTitle(caption); }
+void MDIForm1::SetCaption(const QString &caption)
+{
+    widget()->setWindowTitle(caption);
+}
 
 int MDIForm1::Width()
 {
     QMainWindow *frame = widget();
     if (!frame->isVisible() && frame->windowState().testFlag(Qt::WindowMaximized)) {
-        const QScreen *screen = frame->screen() ? frame->screen() : QGuiApplication::primaryScreen();
+        const QScreen *screen =
+            frame->screen() ? frame->screen() : QGuiApplication::primaryScreen();
         if (screen)
             return Twips(screen->availableGeometry().width());
     }
@@ -109,7 +119,8 @@ void MDIForm1::MDIForm_Load()
 
     Window &scorePanel = m_program.window(WindowName::frmAbout);
     scorePanel.Load();
-    const float left = static_cast<float>(Width()) - static_cast<float>(scorePanel.Width() + ScorePanelMargin);
+    const float left =
+        static_cast<float>(Width()) - static_cast<float>(scorePanel.Width() + ScorePanelMargin);
     scorePanel.Move(static_cast<int>(left), ScorePanelTop);
 }
 
@@ -157,12 +168,15 @@ void MDIForm1::mnuCertificate_Click()
     certificate.Show();
 }
 
-void MDIForm1::Quit_Click() { m_program.EndProgram(); }
+void MDIForm1::Quit_Click()
+{
+    m_program.EndProgram();
+}
 
 void MDIForm1::mnuAbout_Click()
 {
-    m_program.ShowMessage(QStringLiteral("This is a contribution to the Mirelund Competition")
-                              + CharOf(13) + QStringLiteral("Made by the wonderful Thornax Studios"),
+    m_program.ShowMessage(QStringLiteral("This is a contribution to the Mirelund Competition") +
+                              CharOf(13) + QStringLiteral("Made by the wonderful Thornax Studios"),
                           MessageIcon::Information);
 }
 

@@ -20,7 +20,10 @@ void MenuItem::SetChecked(bool checked)
     m_action->setChecked(checked);
 }
 
-bool MenuItem::Enabled() const { return m_action && m_action->isEnabled(); }
+bool MenuItem::Enabled() const
+{
+    return m_action && m_action->isEnabled();
+}
 
 void MenuItem::SetEnabled(bool enabled)
 {

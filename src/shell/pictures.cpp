@@ -17,7 +17,10 @@ QPixmap Render(const QString &resource, QSize size, qreal scale)
     return pixmap;
 }
 
-qreal ScreenScale() { return qApp ? qApp->devicePixelRatio() : 1.0; }
+qreal ScreenScale()
+{
+    return qApp ? qApp->devicePixelRatio() : 1.0;
+}
 
 } // namespace
 

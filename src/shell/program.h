@@ -33,11 +33,7 @@ public:
     Module1 &record() { return m_record; }
     MDIForm1 &mainWindow() { return *m_mainWindow; }
     Window &window(WindowName name);
-    template<class T>
-    T &window()
-    {
-        return static_cast<T &>(window(T::Name));
-    }
+    template<class T> T &window() { return static_cast<T &>(window(T::Name)); }
     // The window if it has been used, else null.
     Window *existingWindow(WindowName name) const;
 

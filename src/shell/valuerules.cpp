@@ -22,16 +22,20 @@ Kind ArithmeticKind(const Variant &v)
     }
 }
 
-bool IsIntegral(Kind k) { return k == Kind::Integer || k == Kind::Long; }
+bool IsIntegral(Kind k)
+{
+    return k == Kind::Integer || k == Kind::Long;
+}
 
 // Gives an exact integer result the narrowest kind allowed: Integer only when
 // both operands were Integers, then Long, then Double.
 Variant WidenedInteger(qint64 result, bool bothInteger)
 {
-    if (bothInteger && result >= std::numeric_limits<qint16>::min()
-        && result <= std::numeric_limits<qint16>::max())
+    if (bothInteger && result >= std::numeric_limits<qint16>::min() &&
+        result <= std::numeric_limits<qint16>::max())
         return Integer(static_cast<qint16>(result));
-    if (result >= std::numeric_limits<qint32>::min() && result <= std::numeric_limits<qint32>::max())
+    if (result >= std::numeric_limits<qint32>::min() &&
+        result <= std::numeric_limits<qint32>::max())
         return Long(static_cast<qint32>(result));
     return Double(static_cast<double>(result));
 }
@@ -82,20 +86,20 @@ QString NumberText(double value, int significantDigits)
 
 Variant Add(const Variant &a, const Variant &b)
 {
-    return Arithmetic(a, b, [](qint64 x, qint64 y) { return x + y; },
-                      [](auto x, auto y) { return x + y; });
+    return Arithmetic(
+        a, b, [](qint64 x, qint64 y) { return x + y; }, [](auto x, auto y) { return x + y; });
 }
 
 Variant Subtract(const Variant &a, const Variant &b)
 {
-    return Arithmetic(a, b, [](qint64 x, qint64 y) { return x - y; },
-                      [](auto x, auto y) { return x - y; });
+    return Arithmetic(
+        a, b, [](qint64 x, qint64 y) { return x - y; }, [](auto x, auto y) { return x - y; });
 }
 
 Variant Multiply(const Variant &a, const Variant &b)
 {
-    return Arithmetic(a, b, [](qint64 x, qint64 y) { return x * y; },
-                      [](auto x, auto y) { return x * y; });
+    return Arithmetic(
+        a, b, [](qint64 x, qint64 y) { return x * y; }, [](auto x, auto y) { return x * y; });
 }
 
 Variant Divide(const Variant &a, const Variant &b)
@@ -108,13 +112,31 @@ Variant Divide(const Variant &a, const Variant &b)
     return Double(a.toDouble() / b.toDouble());
 }
 
-Variant Concat(const Variant &a, const Variant &b) { return Text(a.toText() + b.toText()); }
+Variant Concat(const Variant &a, const Variant &b)
+{
+    return Text(a.toText() + b.toText());
+}
 
-bool Equal(const Variant &a, const Variant &b) { return Compare(a, b) == 0; }
-bool NotEqual(const Variant &a, const Variant &b) { return Compare(a, b) != 0; }
-bool Less(const Variant &a, const Variant &b) { return Compare(a, b) < 0; }
-bool Greater(const Variant &a, const Variant &b) { return Compare(a, b) > 0; }
-bool GreaterOrEqual(const Variant &a, const Variant &b) { return Compare(a, b) >= 0; }
+bool Equal(const Variant &a, const Variant &b)
+{
+    return Compare(a, b) == 0;
+}
+bool NotEqual(const Variant &a, const Variant &b)
+{
+    return Compare(a, b) != 0;
+}
+bool Less(const Variant &a, const Variant &b)
+{
+    return Compare(a, b) < 0;
+}
+bool Greater(const Variant &a, const Variant &b)
+{
+    return Compare(a, b) > 0;
+}
+bool GreaterOrEqual(const Variant &a, const Variant &b)
+{
+    return Compare(a, b) >= 0;
+}
 
 Variant IntPart(const Variant &x)
 {
@@ -171,9 +193,15 @@ QString ToText(const Variant &x)
     return QString();
 }
 
-QString LowerCase(const QString &s) { return s.toLower(); }
+QString LowerCase(const QString &s)
+{
+    return s.toLower();
+}
 
-int TextLength(const QString &s) { return static_cast<int>(s.size()); }
+int TextLength(const QString &s)
+{
+    return static_cast<int>(s.size());
+}
 
 QString CharOf(int code)
 {
@@ -181,10 +209,9 @@ QString CharOf(int code)
         // The code page's printable characters in the range that Latin-1 leaves
         // to control codes; the five unassigned codes keep their own value.
         static constexpr char16_t western[32] = {
-            0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-            0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+            0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+            0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+            0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
         return QString(QChar(western[code - 128]));
     }
     if (code < 0 || code > 0xFFFF)
@@ -192,4 +219,7 @@ QString CharOf(int code)
     return QString(QChar(static_cast<char16_t>(code)));
 }
 
-int RgbColour(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
+int RgbColour(int red, int green, int blue)
+{
+    return red + 256 * green + 65536 * blue;
+}

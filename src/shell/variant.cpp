@@ -4,11 +4,26 @@
 
 #include <QLocale>
 
-Variant Integer(qint16 value) { return Variant(Variant::Storage(std::in_place_type<qint16>, value)); }
-Variant Long(qint32 value) { return Variant(Variant::Storage(std::in_place_type<qint32>, value)); }
-Variant Single(float value) { return Variant(Variant::Storage(std::in_place_type<float>, value)); }
-Variant Double(double value) { return Variant(Variant::Storage(std::in_place_type<double>, value)); }
-Variant Text(const QString &value) { return Variant(Variant::Storage(value)); }
+Variant Integer(qint16 value)
+{
+    return Variant(Variant::Storage(std::in_place_type<qint16>, value));
+}
+Variant Long(qint32 value)
+{
+    return Variant(Variant::Storage(std::in_place_type<qint32>, value));
+}
+Variant Single(float value)
+{
+    return Variant(Variant::Storage(std::in_place_type<float>, value));
+}
+Variant Double(double value)
+{
+    return Variant(Variant::Storage(std::in_place_type<double>, value));
+}
+Variant Text(const QString &value)
+{
+    return Variant(Variant::Storage(value));
+}
 
 double Variant::toDouble() const
 {

@@ -10,11 +10,15 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 
-Window::Window(Program &program, WindowDesign design) : m_program(program), m_design(std::move(design))
+Window::Window(Program &program, WindowDesign design)
+    : m_program(program), m_design(std::move(design))
 {
 }
 
-Window::~Window() { delete m_subWindow; }
+Window::~Window()
+{
+    delete m_subWindow;
+}
 
 void Window::Load()
 {
@@ -64,7 +68,10 @@ void Window::Unload()
     subWindow->deleteLater();
 }
 
-bool Window::IsVisible() const { return IsLoaded() && m_subWindow->isVisible(); }
+bool Window::IsVisible() const
+{
+    return IsLoaded() && !m_subWindow->isHidden();
+}
 
 int Window::Left()
 {
@@ -130,8 +137,8 @@ void Window::Build()
     if (m_design.border == WindowDesign::Border::None) {
         subWindow->setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
     } else {
-        subWindow->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                                  | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        subWindow->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     }
     subWindow->setWidget(client);
     subWindow->setWindowTitle(m_design.caption);

@@ -88,8 +88,7 @@ private:
 
 // A window whose controls are the struct Controls, built with the client area as
 // parent. ui() gives the controls, loading the window first when needed.
-template<class Controls>
-class Form : public Window
+template<class Controls> class Form : public Window
 {
 protected:
     using Window::Window;

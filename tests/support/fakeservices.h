@@ -24,7 +24,10 @@ public:
     float RandomUnit() override { return values.isEmpty() ? 0.0f : values.takeFirst(); }
 
     // Queues the unit value that makes IntPart(RandomUnit() x n) + 1 come out as k.
-    void queueDraw(int k, int n) { values.append((static_cast<float>(k) - 0.5f) / static_cast<float>(n)); }
+    void queueDraw(int k, int n)
+    {
+        values.append((static_cast<float>(k) - 0.5f) / static_cast<float>(n));
+    }
 
     QList<float> values;
     QList<float> seeds;
@@ -46,7 +49,7 @@ public:
 
     QList<ShownMessage> messages;
     QStringList questions;
-    QStringList answers;            // taken in order; "" when none is left
+    QStringList answers;             // taken in order; "" when none is left
     std::function<void()> whileOpen; // run once per box, while it is open
 
     QStringList prompts() const;

@@ -18,6 +18,7 @@ void RegisterPlaceholders(Program &program)
     for (WindowName name : {WindowName::Form1, WindowName::Form2, WindowName::Form3,
                             WindowName::Form4, WindowName::Form5, WindowName::frmAbout}) {
         if (!program.isRegistered(name))
-            program.RegisterWindow(name, [](Program &p) { return std::make_unique<PlaceholderWindow>(p); });
+            program.RegisterWindow(
+                name, [](Program &p) { return std::make_unique<PlaceholderWindow>(p); });
     }
 }

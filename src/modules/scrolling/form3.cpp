@@ -3,7 +3,8 @@
 Form3Controls::Form3Controls(QWidget *) {}
 
 Form3::Form3(Program &program)
-    : Form(program, WindowDesign{QStringLiteral("Module 3: Scroll"), QSize(6780, 5880), WindowDesign::Border::Fixed, true})
+    : Form(program, WindowDesign{QStringLiteral("Module 3: Scroll"), QSize(6780, 5880),
+                                 WindowDesign::Border::Fixed, true})
 {
 }
 
