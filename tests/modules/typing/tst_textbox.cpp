@@ -40,18 +40,6 @@ private slots:
         QCOMPARE(box.textCursor().position(), 0);
     }
 
-    void everyControlCharacterShowsAsOneVisibleSign()
-    {
-        for (char16_t code = 1; code < 128; ++code) {
-            if (code >= 0x20 && code < 0x7F)
-                continue;
-            const QString shown = ShownText(QString(QChar(code)));
-            QCOMPARE(shown.size(), 1);
-            QVERIFY2(shown.at(0).isPrint(), qPrintable(QString::number(code)));
-            QCOMPARE(TextOfShown(shown), QString(QChar(code)));
-        }
-    }
-
     void appendingKeepsWhatIsShownAndPutsTheCaretFirst()
     {
         TextBox box;
