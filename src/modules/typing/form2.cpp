@@ -1,6 +1,112 @@
 #include "form2.h"
 
-Form2Controls::Form2Controls(QWidget *) {}
+#include "design.h"
+#include "label.h"
+#include "mdiform1.h"
+#include "pictures.h"
+#include "program.h"
+#include "textbox.h"
+#include "valuerules.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace {
+
+const std::array<QString, 3> Sentences = {
+    QStringLiteral("A brown fox jumps over the river, which has been polluted by the acid rains."),
+    QStringLiteral("A white man said that the yellow banana was rotten. The asian girl said, no it "
+                   "is not rotten!"),
+    QStringLiteral("A green basket on the green man had a green stick in his green hand and the "
+                   "green light said, May it be yellow!"),
+};
+
+template<class Widget> Widget *Place(Widget *widget, const char *name, const QRect &geometry)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+Label *DesignLabel(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
+                   const QFont &font)
+{
+    auto *label = Place(new Label(parent, caption), name, geometry);
+    label->setFont(font);
+    label->setWordWrap(true);
+    return label;
+}
+
+void SetColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+// A sentence number drawn as IntPart(RandomUnit() x 3) + 1.
+const QString &Sentence(const Variant &number)
+{
+    const auto index = static_cast<std::size_t>(number.toDouble()) - 1;
+    return Sentences.at(std::min<std::size_t>(index, Sentences.size() - 1));
+}
+
+Variant Draw(Program &program, int outOf)
+{
+    program.Reseed(program.SecondsSinceMidnight());
+    return Add(IntPart(Multiply(Single(program.RandomUnit()), Integer(qint16(outOf)))), Integer(1));
+}
+
+} // namespace
+
+Form2Controls::Form2Controls(QWidget *client)
+    : Picture1(Place(new QLabel(client), "Picture1", TwipsRect(120, 120, 2295, 4575))),
+      Frame1(Place(new QGroupBox(QStringLiteral("Please retype the following text"), client),
+                   "Frame1", TwipsRect(2520, 120, 7095, 1455))),
+      Label1(DesignLabel(Frame1, "Label1",
+                         QStringLiteral("Just try to retype the text shown in this frame in the "
+                                        "textbox below."),
+                         TwipsRect(120, 240, 6855, 1095), DesignFont("Verdana", 8.25))),
+      Label2(DesignLabel(client, "Label2", QStringLiteral("Elapsed time:"),
+                         TwipsRect(2520, 1680, 4095, 255), DesignFont("Verdana", 8.25))),
+      Label4(DesignLabel(client, "Label4", QStringLiteral("Chars / second:"),
+                         TwipsRect(2520, 1920, 4095, 255), DesignFont("Verdana", 8.25))),
+      // Built before Command1 so that the button covers it until START hides the button.
+      Label3(DesignLabel(client, "Label3", QStringLiteral("SCORE:"),
+                         TwipsRect(6840, 1680, 2535, 495), DesignFont("Arial", 20.25))),
+      Command1(Place(new QPushButton(QStringLiteral("START"), client), "Command1",
+                     TwipsRect(6840, 1680, 1695, 495))),
+      Text1(Place(new TextBox(client), "Text1", TwipsRect(2520, 2280, 7095, 2415))),
+      startTimer(new QTimer(client))
+{
+    Picture1->setPixmap(Banner());
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+
+    Frame1->setFont(DesignFont("Verdana", 6.75));
+    // The frame's caption colour would pass on to the label inside, which keeps the usual one.
+    SetColour(Frame1, QPalette::WindowText, QApplication::palette().color(QPalette::Highlight));
+    Label1->SetForeColour(QApplication::palette().color(QPalette::WindowText));
+
+    Label3->SetForeColour(ColourOf(RgbColour(255, 0, 0)));
+
+    Command1->setFont(DesignFont("Verdana", 14.25));
+    SetColour(Command1, QPalette::Button, ColourOf(RgbColour(224, 224, 224)));
+    Command1->setToolTip(QStringLiteral("Press this button to start the exercise!"));
+
+    SetColour(Text1, QPalette::Base, ColourOf(RgbColour(224, 224, 224)));
+    QWidget::setTabOrder(Text1, Command1);
+
+    startTimer->setObjectName(QStringLiteral("startTimer"));
+    startTimer->setInterval(1000);
+    startTimer->setTimerType(Qt::PreciseTimer);
+}
 
 Form2::Form2(Program &program)
     : Form(program, WindowDesign{QStringLiteral("Module 2: Typing"), QSize(9690, 4860),
@@ -8,4 +114,65 @@ Form2::Form2(Program &program)
 {
 }
 
-void Form2::ConnectControls(Form2Controls &) {}
+void Form2::ConnectControls(Form2Controls &controls)
+{
+    On(controls.Command1, &QPushButton::clicked, [this] { Command1_Click(); });
+    On(controls.startTimer, &QTimer::timeout, [this] { startTimer_Timer(); });
+    On(controls.Text1, &TextBox::Change, [this] { Text1_Change(); });
+}
+
+void Form2::Form_Load()
+{
+    ui().Text1->setEnabled(false);
+}
+
+void Form2::Command1_Click()
+{
+    ui().Command1->setVisible(false);
+    ui().Text1->setEnabled(true);
+    const Variant k = Draw(m_program, 3);
+    ui().Label1->SetCaption(Sentence(k));
+    ui().startTimer->start();
+}
+
+void Form2::startTimer_Timer()
+{
+    // The count stops at the end of its 16-bit range instead of wrapping round.
+    if (TypingSeconds < std::numeric_limits<qint16>::max())
+        TypingSeconds = qint16(TypingSeconds + 1);
+
+    // A Double carries the length, so that no text is too long to count.
+    const Variant n = Double(double(ui().Text1->TextLength()));
+    const Variant rate = Divide(n, Integer(TypingSeconds));
+    const Variant whole = IntPart(rate);
+    ui().Label4->SetCaption(Concat(Text(QStringLiteral("Chars / second: ")), whole).toText());
+
+    const Variant r = Draw(m_program, 5);
+    if (Equal(r, Integer(3))) {
+        const Variant c = Draw(m_program, 128);
+        ui().Text1->SetText(ui().Text1->Text() + CharOf(int(c.toDouble())));
+        // The appended character completed the drill and the window has closed.
+        if (!IsLoaded())
+            return;
+    }
+
+    ui().Label2->SetCaption(QStringLiteral("Elapsed time: ") + ToText(Integer(TypingSeconds)) +
+                            QStringLiteral(" seconds"));
+    TypingScore = RoundToInteger(Multiply(Subtract(Integer(200), Integer(TypingSeconds)), whole));
+    ui().Label3->SetCaption(QStringLiteral("SCORE: ") + ToText(Integer(TypingScore)));
+}
+
+void Form2::Text1_Change()
+{
+    if (m_completing || !ui().Text1->TextEquals(ui().Label1->Caption()))
+        return;
+    // Ticks go on while the message is open and may change the text; this completion is the only
+    // one.
+    m_completing = true;
+    m_program.ShowMessage(QStringLiteral("You have completed this module!"));
+    m_program.mainWindow().mnuTyping.SetChecked(true);
+    Module1 &record = m_program.record();
+    record.TotalScore = Add(record.TotalScore, Integer(TypingScore));
+    Unload();
+    m_completing = false;
+}

@@ -3,13 +3,35 @@
 #include "window.h"
 #include "windowname.h"
 
+#include <QtGlobal>
+
+class Label;
 class Program;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+class QWidget;
+class TextBox;
 
 struct Form2Controls
 {
     explicit Form2Controls(QWidget *client);
+
+    QLabel *Picture1;
+    QGroupBox *Frame1;
+    Label *Label1;
+    Label *Label2;
+    Label *Label4;
+    Label *Label3;
+    QPushButton *Command1;
+    TextBox *Text1;
+    QTimer *startTimer;
 };
 
+// The typing drill: retype a sentence drawn from three while, now and then, a
+// random character is appended to what has been typed. The tick counters are
+// fields of the window, so they go on counting when the drill is reopened.
 class Form2 : public Form<Form2Controls>
 {
     Q_OBJECT
@@ -17,6 +39,18 @@ public:
     static constexpr WindowName Name = WindowName::Form2;
     explicit Form2(Program &program);
 
+    qint16 TypingSeconds = 0;
+    qint16 TypingScore = 0;
+
+    void Command1_Click();
+    void startTimer_Timer();
+    void Text1_Change();
+
 protected:
     void ConnectControls(Form2Controls &controls) override;
+    void Form_Load() override;
+
+private:
+    // True from the completing change until the window has closed.
+    bool m_completing = false;
 };
