@@ -63,6 +63,11 @@ Form3Controls::Form3Controls(QWidget *client)
 
     Frame1->setGeometry(TwipsRect(4920, 4920, 1695, 855));
     Frame1->setFont(DesignFont(QStringLiteral("Verdana"), 8.25));
+    // The caption sits on the border line, so the target number at the design's
+    // offset lands inside the frame rather than on its top edge.
+    Frame1->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     Label5->setGeometry(TwipsRect(480, 240, 735, 375));
     Label5->setFont(DesignFont(QStringLiteral("Verdana"), 12, FontStyle::Bold));
 
