@@ -9,6 +9,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 constexpr int BarTop = 240;
@@ -57,7 +59,7 @@ Form3Controls::Form3Controls(QWidget *client)
     Command1->setFont(DesignFont(QStringLiteral("MS Sans Serif"), 12, FontStyle::Bold));
 
     Picture1->setGeometry(TwipsRect(120, 240, 2295, 4575));
-    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setPixmap(Banner());
 
@@ -73,4 +75,14 @@ Form3Controls::Form3Controls(QWidget *client)
 
     Timer1->setInterval(1000);
     Timer1->setTimerType(Qt::PreciseTimer);
+
+    // Tests and debugging tools find the controls by their design names.
+    const std::pair<QObject *, const char *> names[] = {
+        {VScroll1, "VScroll1"}, {VScroll2, "VScroll2"}, {VScroll3, "VScroll3"},
+        {VScroll4, "VScroll4"}, {Label1, "Label1"},     {Label2, "Label2"},
+        {Label3, "Label3"},     {Label4, "Label4"},     {Command1, "Command1"},
+        {Picture1, "Picture1"}, {Frame1, "Frame1"},     {Label5, "Label5"},
+        {Timer1, "Timer1"}};
+    for (const auto &[control, name] : names)
+        control->setObjectName(QLatin1String(name));
 }
