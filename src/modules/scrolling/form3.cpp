@@ -1,6 +1,16 @@
 #include "form3.h"
 
-Form3Controls::Form3Controls(QWidget *) {}
+#include "design.h"
+#include "label.h"
+#include "mdiform1.h"
+#include "program.h"
+#include "valuerules.h"
+
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <limits>
 
 Form3::Form3(Program &program)
     : Form(program, WindowDesign{QStringLiteral("Module 3: Scroll"), QSize(6780, 5880),
@@ -8,4 +18,123 @@ Form3::Form3(Program &program)
 {
 }
 
-void Form3::ConnectControls(Form3Controls &) {}
+void Form3::ConnectControls(Form3Controls &c)
+{
+    On(c.Command1, &QPushButton::clicked, [this] { Command1_Click(); });
+    On(c.VScroll1, &QScrollBar::valueChanged, [this] { VScroll1_Change(); });
+    On(c.VScroll2, &QScrollBar::valueChanged, [this] { VScroll2_Change(); });
+    On(c.VScroll3, &QScrollBar::valueChanged, [this] { VScroll3_Change(); });
+    On(c.VScroll4, &QScrollBar::valueChanged, [this] { VScroll4_Change(); });
+    On(c.Timer1, &QTimer::timeout, [this] { Timer1_Timer(); });
+    // The empty labels match the empty target from the start.
+    ColourValueLabels();
+}
+
+void Form3::Command1_Click()
+{
+    Form3Controls &c = ui();
+    m_program.Reseed(m_program.SecondsSinceMidnight());
+    c.Label5->SetCaption(ToText(DrawFrom1To(10)));
+    ColourValueLabels();
+    for (QScrollBar *bar : c.bars())
+        bar->setValue(RoundToInteger(DrawFrom1To(10)));
+    c.Command1->setVisible(false);
+    for (QScrollBar *bar : c.bars())
+        bar->setEnabled(true);
+    c.Timer1->start();
+}
+
+void Form3::RollScrollDrift()
+{
+    Variant &drift = m_program.record().ScrollDrift;
+    m_program.Reseed(m_program.SecondsSinceMidnight());
+    drift = DrawFrom1To(2);
+    const Variant d = DrawFrom1To(2);
+    if (Equal(d, Integer(2)))
+        drift = Multiply(drift, Integer(-1));
+    if (Equal(d, Integer(1)))
+        drift = Integer(0);
+}
+
+void Form3::VScroll1_Change()
+{
+    ShowValue(ui().VScroll1, ui().Label1);
+}
+void Form3::VScroll2_Change()
+{
+    ShowValue(ui().VScroll2, ui().Label2);
+}
+void Form3::VScroll3_Change()
+{
+    ShowValue(ui().VScroll3, ui().Label3);
+}
+void Form3::VScroll4_Change()
+{
+    ShowValue(ui().VScroll4, ui().Label4);
+}
+
+void Form3::Timer1_Timer()
+{
+    bool complete = true;
+    const QString magic = ui().Label5->Caption();
+    for (const Label *label : ui().valueLabels())
+        complete = (label->Caption() == magic) && complete;
+
+    if (complete) {
+        // Qt goes on ticking while the message is open; the drill completes once.
+        ui().Timer1->stop();
+        const Variant score = Subtract(Integer(500), Integer(ScrollTicks));
+        m_program.ShowMessage(QStringLiteral("You have completed this module!"));
+        Variant &total = m_program.record().TotalScore;
+        total = Add(total, score);
+        m_program.mainWindow().Scroll.SetChecked(true);
+        Unload();
+    }
+
+    // Touching a control of the closed drill would load it again.
+    if (IsLoaded()) {
+        for (QScrollBar *bar : ui().bars())
+            Drift(bar);
+    }
+    CountTick();
+}
+
+void Form3::ColourValueLabels()
+{
+    const QString magic = ui().Label5->Caption();
+    for (Label *label : ui().valueLabels()) {
+        const bool matches = label->Caption() == magic;
+        label->SetForeColour(ColourOf(matches ? RgbColour(0, 180, 0) : RgbColour(0, 0, 0)));
+    }
+}
+
+void Form3::ShowValue(QScrollBar *bar, Label *label)
+{
+    label->SetCaption(ToText(Integer(static_cast<qint16>(bar->value()))));
+    ColourValueLabels();
+}
+
+void Form3::Drift(QScrollBar *bar)
+{
+    RollScrollDrift();
+    const Variant s =
+        Add(Integer(static_cast<qint16>(bar->value())), m_program.record().ScrollDrift);
+    if (Greater(s, Integer(0)) && Less(s, Integer(11)))
+        bar->setValue(RoundToInteger(s));
+}
+
+// The Single IntPart(RandomUnit() x n) + 1: a whole number from 1 to n.
+Variant Form3::DrawFrom1To(int n)
+{
+    const Variant scaled =
+        Multiply(Single(m_program.RandomUnit()), Integer(static_cast<qint16>(n)));
+    return Add(IntPart(scaled), Integer(1));
+}
+
+// The counter stops at the top of its 16-bit range instead of wrapping round,
+// which would turn nine hours of drifting into a large bonus.
+void Form3::CountTick()
+{
+    if (ScrollTicks < std::numeric_limits<qint16>::max())
+        ++ScrollTicks;
+}

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "form3controls.h"
 #include "window.h"
 #include "windowname.h"
 
+#include <QtGlobal>
+
 class Program;
+class QScrollBar;
+class Variant;
 
-struct Form3Controls
-{
-    explicit Form3Controls(QWidget *client);
-};
-
+// The scrolling drill: four drifting scroll bars to be brought to a drawn
+// target number, scored by how few one-second ticks it took over the whole run.
 class Form3 : public Form<Form3Controls>
 {
     Q_OBJECT
@@ -17,6 +19,30 @@ public:
     static constexpr WindowName Name = WindowName::Form3;
     explicit Form3(Program &program);
 
+    // The controls, loading the window when needed.
+    Form3Controls &controls() { return ui(); }
+    // Ticks of the drill counted in this run, closed attempts included.
+    qint16 scrollTicks() const { return ScrollTicks; }
+
+    void Command1_Click();
+    void Timer1_Timer();
+    void VScroll1_Change();
+    void VScroll2_Change();
+    void VScroll3_Change();
+    void VScroll4_Change();
+
 protected:
     void ConnectControls(Form3Controls &controls) override;
+
+private:
+    void RollScrollDrift();
+    // Labels a value green exactly while it shows the target. Runs whenever a
+    // caption changes, which keeps the rule without polling.
+    void ColourValueLabels();
+    void ShowValue(QScrollBar *bar, Label *label);
+    void Drift(QScrollBar *bar);
+    Variant DrawFrom1To(int n);
+    void CountTick();
+
+    qint16 ScrollTicks = 0;
 };

@@ -1,0 +1,88 @@
+#include "form3controls.h"
+
+#include "design.h"
+#include "label.h"
+#include "pictures.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <utility>
+
+namespace {
+
+constexpr int BarTop = 240;
+constexpr int BarWidth = 495;
+constexpr int BarHeight = 4695;
+constexpr int ValueLabelTop = 5040;
+
+// A disabled bar from 0 (thumb at the top) to 10 (at the bottom). An arrow, a
+// click in the trough, a key or a wheel notch moves it one step; a dragged thumb
+// changes the value only when it is released.
+QScrollBar *MakeBar(QWidget *client, int left)
+{
+    auto *bar = new QScrollBar(Qt::Vertical, client);
+    bar->setGeometry(TwipsRect(left, BarTop, BarWidth, BarHeight));
+    bar->setRange(0, 10);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setTracking(false);
+    bar->setFocusPolicy(Qt::WheelFocus);
+    bar->setEnabled(false);
+    return bar;
+}
+
+Label *MakeValueLabel(QWidget *client, int left, int width, int height)
+{
+    auto *label = new Label(client);
+    label->setGeometry(TwipsRect(left, ValueLabelTop, width, height));
+    label->setFont(DesignFont(QStringLiteral("Verdana"), 9.75, FontStyle::Bold));
+    return label;
+}
+
+} // namespace
+
+Form3Controls::Form3Controls(QWidget *client)
+    : VScroll1(MakeBar(client, 2520)), VScroll2(MakeBar(client, 3120)),
+      VScroll3(MakeBar(client, 3720)), VScroll4(MakeBar(client, 4320)),
+      Label1(MakeValueLabel(client, 2520, 615, 375)),
+      Label2(MakeValueLabel(client, 3120, 495, 375)),
+      Label3(MakeValueLabel(client, 3720, 615, 495)),
+      Label4(MakeValueLabel(client, 4320, 615, 375)),
+      Command1(new QPushButton(QStringLiteral("START"), client)), Picture1(new QLabel(client)),
+      Frame1(new QGroupBox(QStringLiteral("Magic number"), client)), Label5(new Label(Frame1)),
+      Timer1(new QTimer(client))
+{
+    Command1->setGeometry(TwipsRect(4920, 4560, 1695, 375));
+    Command1->setFont(DesignFont(QStringLiteral("MS Sans Serif"), 12, FontStyle::Bold));
+
+    Picture1->setGeometry(TwipsRect(120, 240, 2295, 4575));
+    Picture1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture1->setPixmap(Banner());
+
+    Frame1->setGeometry(TwipsRect(4920, 4920, 1695, 855));
+    Frame1->setFont(DesignFont(QStringLiteral("Verdana"), 8.25));
+    // The caption sits on the border line, so the target number at the design's
+    // offset lands inside the frame rather than on its top edge.
+    Frame1->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+    Label5->setGeometry(TwipsRect(480, 240, 735, 375));
+    Label5->setFont(DesignFont(QStringLiteral("Verdana"), 12, FontStyle::Bold));
+
+    Timer1->setInterval(1000);
+    Timer1->setTimerType(Qt::PreciseTimer);
+
+    // Tests and debugging tools find the controls by their design names.
+    const std::pair<QObject *, const char *> names[] = {
+        {VScroll1, "VScroll1"}, {VScroll2, "VScroll2"}, {VScroll3, "VScroll3"},
+        {VScroll4, "VScroll4"}, {Label1, "Label1"},     {Label2, "Label2"},
+        {Label3, "Label3"},     {Label4, "Label4"},     {Command1, "Command1"},
+        {Picture1, "Picture1"}, {Frame1, "Frame1"},     {Label5, "Label5"},
+        {Timer1, "Timer1"}};
+    for (const auto &[control, name] : names)
+        control->setObjectName(QLatin1String(name));
+}
