@@ -1,6 +1,33 @@
 #include "form5.h"
 
-Form5Controls::Form5Controls(QWidget *) {}
+#include "design.h"
+#include "program.h"
+#include "valuerules.h"
+
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr qint16 EnterKey = 13;
+
+} // namespace
+
+Form5Controls::Form5Controls(QWidget *client)
+    : WebBrowser1Site(new QWidget(client)), Text1(new QLineEdit(client))
+{
+    WebBrowser1Site->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1Site->setGeometry(TwipsRect(0, 240, 8415, 6255));
+    auto *layout = new QVBoxLayout(WebBrowser1Site);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(TwipsRect(0, 0, 8415, 285));
+    QPalette palette = Text1->palette();
+    palette.setColor(QPalette::Base, ColourOf(RgbColour(224, 224, 224)));
+    Text1->setPalette(palette);
+    Text1->setText(Form5::SiteRoot);
+}
 
 Form5::Form5(Program &program)
     : Form(program, WindowDesign{QStringLiteral("Thornax Explorer"), QSize(8430, 6450),
@@ -8,4 +35,39 @@ Form5::Form5(Program &program)
 {
 }
 
-void Form5::ConnectControls(Form5Controls &) {}
+void Form5::SetWebViewFactory(WebViewFactory factory)
+{
+    m_createView = std::move(factory);
+}
+
+void Form5::ConnectControls(Form5Controls &c)
+{
+    // The view comes from the window's factory, so it is put in place here.
+    QWidget *site = c.WebBrowser1Site;
+    c.WebBrowser1 = m_createView ? m_createView(site) : m_module.CreateView(site);
+    site->layout()->addWidget(c.WebBrowser1->widget());
+
+    On(c.Text1, &QLineEdit::returnPressed, [this] { Text1_KeyPress(EnterKey); });
+}
+
+void Form5::Form_Load()
+{
+    ReturnToStartAddress();
+}
+
+void Form5::Text1_KeyPress(qint16 KeyAscii)
+{
+    if (KeyAscii != EnterKey)
+        return;
+    m_program.ShowMessage(QStringLiteral("It seems as if that site is censored!") + CharOf(13) +
+                              QStringLiteral("We will direct you to an uncensored site!"),
+                          MessageIcon::Error);
+    ReturnToStartAddress();
+}
+
+void Form5::ReturnToStartAddress()
+{
+    const QString a = StartAddress;
+    ui().WebBrowser1->Navigate(a);
+    ui().Text1->setText(a);
+}

@@ -1,6 +1,85 @@
 #include "form4.h"
 
-Form4Controls::Form4Controls(QWidget *) {}
+#include "design.h"
+#include "label.h"
+#include "pictures.h"
+#include "program.h"
+#include "valuerules.h"
+
+#include <QPainter>
+#include <QTextOption>
+
+namespace {
+
+QColor TextColour()
+{
+    return ColourOf(RgbColour(64, 64, 64));
+}
+
+// A framed label whose text wraps at word boundaries and, where a word is
+// wider than the label (a long name without blanks), anywhere inside it. The
+// label keeps its size; what does not fit below is cut off at its lower edge.
+class WrappingLabel : public Label
+{
+public:
+    using Label::Label;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        drawFrame(&painter);
+        const int padding = fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2;
+        QTextOption option(alignment());
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        painter.setPen(ForeColour());
+        painter.drawText(QRectF(contentsRect().adjusted(padding, 0, -padding, 0)), text(), option);
+    }
+};
+
+Label *NewLabel(QWidget *client, const QString &caption, QRect geometry, const QFont &font)
+{
+    auto *label = new Label(client, caption);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->SetForeColour(TextColour());
+    return label;
+}
+
+} // namespace
+
+Form4Controls::Form4Controls(QWidget *client)
+    : Label1(NewLabel(client, QStringLiteral("ThorNax Certificate"), TwipsRect(0, 120, 6855, 855),
+                      DesignFont(QStringLiteral("Times New Roman"), 36, FontStyle::BoldItalic))),
+      Image1(new QLabel(client)),
+      Label3(NewLabel(client,
+                      QStringLiteral("Windows") + CharOf(153) +
+                          QStringLiteral(" is a registered trademark of Microsoft") + CharOf(153) +
+                          QStringLiteral(" Coporation"),
+                      TwipsRect(0, 7320, 6855, 255), DesignFont(QStringLiteral("Verdana"), 6))),
+      Label2(new WrappingLabel(client))
+{
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(TwipsRect(1560, 1200, 3840, 3840));
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->setPixmap(Medal());
+
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(TwipsRect(240, 5280, 6495, 1695));
+    Label2->setFixedSize(Label2->size());
+    Label2->setFont(DesignFont(QStringLiteral("Verdana"), 8.25));
+    Label2->SetBackColour(ColourOf(RgbColour(192, 192, 192)));
+    Label2->SetForeColour(TextColour());
+    Label2->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Label2->setLineWidth(1);
+    Label2->setWordWrap(true);
+}
 
 Form4::Form4(Program &program)
     : Form(program, WindowDesign{QStringLiteral("Congratulations!"), QSize(6885, 7515),
@@ -8,4 +87,16 @@ Form4::Form4(Program &program)
 {
 }
 
-void Form4::ConnectControls(Form4Controls &) {}
+void Form4::Form_Load()
+{
+    const QString name = m_program.AskText(QStringLiteral("Please enter your name"));
+    const QString text =
+        QStringLiteral("Hereby, ") + name + QStringLiteral(" is a Thornax certificated Windows") +
+        CharOf(153) + QStringLiteral(" user.") + CharOf(13) +
+        QStringLiteral("He can, and will use the operating system with full effiency.") +
+        CharOf(13) +
+        QStringLiteral("He is also considered indeed suitable for all kinds of jobs, "
+                       "such as programmer, network technician, even a member of "
+                       "the Frostlan tech-Crew.");
+    ui().Label2->SetCaption(text);
+}

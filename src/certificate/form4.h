@@ -3,13 +3,23 @@
 #include "window.h"
 #include "windowname.h"
 
+class Label;
 class Program;
+class QLabel;
+class QWidget;
 
 struct Form4Controls
 {
     explicit Form4Controls(QWidget *client);
+
+    Label *Label1;  // the title
+    QLabel *Image1; // the medal
+    Label *Label3;  // the trademark line
+    Label *Label2;  // the certificate text, written on load
 };
 
+// The certificate: asks for the user's name while it loads and shows a
+// certificate made out to that name, exactly as typed.
 class Form4 : public Form<Form4Controls>
 {
     Q_OBJECT
@@ -18,5 +28,6 @@ public:
     explicit Form4(Program &program);
 
 protected:
-    void ConnectControls(Form4Controls &controls) override;
+    void ConnectControls(Form4Controls &) override {}
+    void Form_Load() override;
 };

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "webview.h"
+
+#include <QPluginLoader>
+#include <QStringList>
+
+class WebViewPlugin;
+
+// Loads the web view module when the first view is asked for, so that neither
+// start-up nor memory pays for the browser engine before the browser is used.
+// The module stays loaded for the rest of the run. When it cannot be loaded,
+// the view is a line saying so.
+class WebViewModule
+{
+public:
+    // Searches the folders in order for the module's file.
+    explicit WebViewModule(QStringList folders = DefaultFolders());
+
+    WebView *CreateView(QWidget *parent);
+
+    // Beside the program (the build tree), then the installed library folder.
+    static QStringList DefaultFolders();
+    // The module's file name on this platform.
+    static QString FileName();
+
+private:
+    WebViewPlugin *Plugin();
+    QString FindFile() const;
+
+    QStringList m_folders;
+    QPluginLoader m_loader;
+    QString m_error;
+};
