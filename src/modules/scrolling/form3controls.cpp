@@ -1,8 +1,8 @@
 #include "form3controls.h"
 
 #include "design.h"
+#include "designcontrols.h"
 #include "label.h"
-#include "pictures.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -51,25 +51,15 @@ Form3Controls::Form3Controls(QWidget *client)
       Label2(MakeValueLabel(client, 3120, 495, 375)),
       Label3(MakeValueLabel(client, 3720, 615, 495)),
       Label4(MakeValueLabel(client, 4320, 615, 375)),
-      Command1(new QPushButton(QStringLiteral("START"), client)), Picture1(new QLabel(client)),
-      Frame1(new QGroupBox(QStringLiteral("Magic number"), client)), Label5(new Label(Frame1)),
-      Timer1(new QTimer(client))
+      Command1(new QPushButton(QStringLiteral("START"), client)),
+      Picture1(BannerPicture(client, TwipsRect(120, 240, 2295, 4575))),
+      Frame1(DesignFrame(client, QStringLiteral("Magic number"), TwipsRect(4920, 4920, 1695, 855),
+                         DesignFont(QStringLiteral("Verdana"), 8.25))),
+      Label5(new Label(Frame1)), Timer1(new QTimer(client))
 {
     Command1->setGeometry(TwipsRect(4920, 4560, 1695, 375));
     Command1->setFont(DesignFont(QStringLiteral("MS Sans Serif"), 12, FontStyle::Bold));
 
-    Picture1->setGeometry(TwipsRect(120, 240, 2295, 4575));
-    Picture1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1->setPixmap(Banner());
-
-    Frame1->setGeometry(TwipsRect(4920, 4920, 1695, 855));
-    Frame1->setFont(DesignFont(QStringLiteral("Verdana"), 8.25));
-    // The caption sits on the border line, so the target number at the design's
-    // offset lands inside the frame rather than on its top edge.
-    Frame1->setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     Label5->setGeometry(TwipsRect(480, 240, 735, 375));
     Label5->setFont(DesignFont(QStringLiteral("Verdana"), 12, FontStyle::Bold));
 

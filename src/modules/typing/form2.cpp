@@ -1,9 +1,9 @@
 #include "form2.h"
 
 #include "design.h"
+#include "designcontrols.h"
 #include "label.h"
 #include "mdiform1.h"
-#include "pictures.h"
 #include "program.h"
 #include "textbox.h"
 #include "valuerules.h"
@@ -27,11 +27,16 @@ const std::array<QString, 3> Sentences = {
                    "green light said, May it be yellow!"),
 };
 
-template<class Widget> Widget *Place(Widget *widget, const char *name, const QRect &geometry)
+template<class Widget> Widget *Named(Widget *widget, const char *name)
 {
     widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
     return widget;
+}
+
+template<class Widget> Widget *Place(Widget *widget, const char *name, const QRect &geometry)
+{
+    widget->setGeometry(geometry);
+    return Named(widget, name);
 }
 
 Label *DesignLabel(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
@@ -66,9 +71,10 @@ Variant Draw(Program &program, int outOf)
 } // namespace
 
 Form2Controls::Form2Controls(QWidget *client)
-    : Picture1(Place(new QLabel(client), "Picture1", TwipsRect(120, 120, 2295, 4575))),
-      Frame1(Place(new QGroupBox(QStringLiteral("Please retype the following text"), client),
-                   "Frame1", TwipsRect(2520, 120, 7095, 1455))),
+    : Picture1(Named(BannerPicture(client, TwipsRect(120, 120, 2295, 4575)), "Picture1")),
+      Frame1(Named(DesignFrame(client, QStringLiteral("Please retype the following text"),
+                               TwipsRect(2520, 120, 7095, 1455), DesignFont("Verdana", 6.75)),
+                   "Frame1")),
       Label1(DesignLabel(Frame1, "Label1",
                          QStringLiteral("Just try to retype the text shown in this frame in the "
                                         "textbox below."),
@@ -85,11 +91,6 @@ Form2Controls::Form2Controls(QWidget *client)
       Text1(Place(new TextBox(client), "Text1", TwipsRect(2520, 2280, 7095, 2415))),
       startTimer(new QTimer(client))
 {
-    Picture1->setPixmap(Banner());
-    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-
-    Frame1->setFont(DesignFont("Verdana", 6.75));
     // The frame's caption colour would pass on to the label inside, which keeps the usual one.
     SetColour(Frame1, QPalette::WindowText, QApplication::palette().color(QPalette::Highlight));
     Label1->SetForeColour(QApplication::palette().color(QPalette::WindowText));
