@@ -64,6 +64,11 @@ frmAboutControls::frmAboutControls(QWidget *client)
     // The score line reaches past the outline's right side; the outline stays whole.
     Shape1->raise();
 
+    const std::pair<QObject *, const char *> names[] = {
+        {Shape1, "Shape1"}, {picIcon, "picIcon"}, {Pryl, "Pryl"}, {Timer1, "Timer1"}};
+    for (const auto &[control, name] : names)
+        control->setObjectName(QLatin1String(name));
+
     Timer1->setInterval(1000);
     Timer1->start();
 }

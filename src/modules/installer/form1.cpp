@@ -56,10 +56,17 @@ Form1Controls::Form1Controls(QWidget *client)
       Timer2(DesignTimer(client, Qt::PreciseTimer))
 {
     Picture1->setGeometry(TwipsRect(240, 120, 2295, 4575));
-    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setPixmap(Banner());
     Frame1->setGeometry(TwipsRect(2640, 120, 3495, 3975));
+    const std::pair<QObject *, const char *> names[] = {
+        {Picture1, "Picture1"}, {Frame1, "Frame1"},     {Label1, "Label1"},
+        {Command4, "Command4"}, {Command1, "Command1"}, {Command2, "Command2"},
+        {Command3, "Command3"}, {Label2, "Label2"},     {Timer1, "Timer1"},
+        {Timer2, "Timer2"}};
+    for (const auto &[control, name] : names)
+        control->setObjectName(QLatin1String(name));
     QWidget::setTabOrder(Command1, Command2);
     QWidget::setTabOrder(Command2, Command3);
     QWidget::setTabOrder(Command3, Command4);
