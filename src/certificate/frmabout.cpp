@@ -1,6 +1,77 @@
 #include "frmabout.h"
 
-frmAboutControls::frmAboutControls(QWidget *) {}
+#include "design.h"
+#include "label.h"
+#include "mdiform1.h"
+#include "pictures.h"
+#include "program.h"
+#include "valuerules.h"
+
+#include <QPainter>
+#include <QTimer>
+
+namespace {
+
+// A rectangle outline, one pixel wide in the window-text colour, with a
+// transparent interior; clicks go through it.
+class OutlineShape : public QWidget
+{
+public:
+    explicit OutlineShape(QWidget *parent) : QWidget(parent)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+void FillBackground(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+    widget->setBackgroundRole(role);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+frmAboutControls::frmAboutControls(QWidget *client)
+    : Shape1(new OutlineShape(client)), picIcon(new QLabel(client)),
+      Pryl(new Label(client, QStringLiteral("Total Score: 0"))), Timer1(new QTimer(client))
+{
+    FillBackground(client, QPalette::Window, ApplicationWorkspaceColour());
+
+    Shape1->setGeometry(TwipsRect(120, 120, 4695, 1215));
+
+    picIcon->setGeometry(TwipsRect(240, 240, 750, 750));
+    picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picIcon->setPixmap(ProgramIcon().pixmap(48));
+    FillBackground(picIcon, QPalette::Window, client->palette().color(QPalette::Base));
+
+    Pryl->setGeometry(TwipsRect(1050, 240, 3885, 840));
+    Pryl->setFont(DesignFont(QStringLiteral("Verdana"), 15.75, FontStyle::Bold));
+    Pryl->SetBackColour(ApplicationWorkspaceColour());
+    Pryl->SetForeColour(ColourOf(RgbColour(192, 192, 192)));
+    Pryl->setWordWrap(true);
+
+    // The score line reaches past the outline's right side; the outline stays whole.
+    Shape1->raise();
+
+    const std::pair<QObject *, const char *> names[] = {
+        {Shape1, "Shape1"}, {picIcon, "picIcon"}, {Pryl, "Pryl"}, {Timer1, "Timer1"}};
+    for (const auto &[control, name] : names)
+        control->setObjectName(QLatin1String(name));
+
+    Timer1->setInterval(1000);
+    Timer1->start();
+}
 
 frmAbout::frmAbout(Program &program)
     : Form(program, WindowDesign{QStringLiteral("About MyApp"), QSize(4875, 1395),
@@ -8,4 +79,27 @@ frmAbout::frmAbout(Program &program)
 {
 }
 
-void frmAbout::ConnectControls(frmAboutControls &) {}
+void frmAbout::ConnectControls(frmAboutControls &c)
+{
+    On(c.Timer1, &QTimer::timeout, [this] { Timer1_Timer(); });
+}
+
+void frmAbout::Timer1_Timer()
+{
+    const Variant score = Concat(m_program.record().TotalScore, Text(QString()));
+    frmAboutControls &c = ui();
+    c.Pryl->SetCaption(Concat(Text(QStringLiteral("Total Score: ")), score).toText());
+
+    MDIForm1 &frame = m_program.mainWindow();
+    const bool scrollingDone = frame.Scroll.Checked();
+    const bool typingDone = frame.mnuTyping.Checked();
+    const bool installerDone = frame.Guiden.Checked();
+    if (scrollingDone && typingDone && installerDone) {
+        frame.mnuCertificate.SetEnabled(true);
+        frame.SetCaption(frame.Caption() + QStringLiteral(" - Certification completed"));
+        c.Pryl->SetCaption(Concat(Concat(Text(QStringLiteral("Finished with ")), score),
+                                  Text(QStringLiteral(" points!")))
+                               .toText());
+        c.Timer1->stop();
+    }
+}

@@ -3,19 +3,36 @@
 #include "window.h"
 #include "windowname.h"
 
+class Label;
 class Program;
+class QLabel;
+class QTimer;
+class QWidget;
 
+// The score panel's controls, as the window's design lays them out.
 struct frmAboutControls
 {
     explicit frmAboutControls(QWidget *client);
+
+    QWidget *Shape1;
+    QLabel *picIcon;
+    Label *Pryl;
+    QTimer *Timer1;
 };
 
+// The borderless score panel in the frame's corner: shows the total score once
+// a second and, when all three modules are checked, unlocks the certificate.
 class frmAbout : public Form<frmAboutControls>
 {
     Q_OBJECT
 public:
     static constexpr WindowName Name = WindowName::frmAbout;
     explicit frmAbout(Program &program);
+
+    // The controls, loading the window first when needed.
+    frmAboutControls &controls() { return ui(); }
+
+    void Timer1_Timer();
 
 protected:
     void ConnectControls(frmAboutControls &controls) override;
