@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "mdiform1.h"
+#include "valuerules.h"
 #include "window.h"
 
 #include <QtGlobal>
@@ -37,6 +38,11 @@ Window &Program::window(WindowName name)
         qFatal("No window is registered under the name %d", static_cast<int>(name));
     auto [inserted, _] = m_windows.emplace(name, factory->second(*this));
     return *inserted->second;
+}
+
+Variant Program::DrawFrom1To(qint16 n)
+{
+    return Add(IntPart(Multiply(Single(RandomUnit()), Integer(n))), Integer(1));
 }
 
 Window *Program::existingWindow(WindowName name) const

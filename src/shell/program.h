@@ -40,6 +40,9 @@ public:
     float SecondsSinceMidnight() { return m_services.clock->SecondsSinceMidnight(); }
     void Reseed(float seed) { m_services.random->Reseed(seed); }
     float RandomUnit() { return m_services.random->RandomUnit(); }
+    // The drills' one pattern of draw, IntPart(RandomUnit() x n) + 1: a Single
+    // from 1 to n, each equally likely.
+    Variant DrawFrom1To(qint16 n);
     void ShowMessage(const QString &prompt, MessageIcon icon = MessageIcon::None)
     {
         m_services.dialogs->ShowMessage(prompt, icon);

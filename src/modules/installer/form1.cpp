@@ -1,10 +1,10 @@
 #include "form1.h"
 
 #include "design.h"
+#include "designcontrols.h"
 #include "installerrules.h"
 #include "label.h"
 #include "mdiform1.h"
-#include "pictures.h"
 #include "productinfo.h"
 #include "program.h"
 #include "valuerules.h"
@@ -43,7 +43,8 @@ QTimer *DesignTimer(QWidget *parent, Qt::TimerType type)
 } // namespace
 
 Form1Controls::Form1Controls(QWidget *client)
-    : Picture1(new QLabel(client)), Frame1(new QGroupBox(client)),
+    : Picture1(BannerPicture(client, TwipsRect(240, 120, 2295, 4575))),
+      Frame1(DesignFrame(client, QString(), TwipsRect(2640, 120, 3495, 3975), QFont())),
       Label1(TextLabel(Frame1, QString(), TwipsRect(120, 240, 3255, 3375))),
       Command4(
           CommandButton(client, QStringLiteral("START"), TwipsRect(2760, 4200, 3135, 495), 18)),
@@ -55,11 +56,6 @@ Form1Controls::Form1Controls(QWidget *client)
       // Its ticks are the seconds the user sees running out.
       Timer2(DesignTimer(client, Qt::PreciseTimer))
 {
-    Picture1->setGeometry(TwipsRect(240, 120, 2295, 4575));
-    Picture1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1->setPixmap(Banner());
-    Frame1->setGeometry(TwipsRect(2640, 120, 3495, 3975));
     const std::pair<QObject *, const char *> names[] = {
         {Picture1, "Picture1"}, {Frame1, "Frame1"},     {Label1, "Label1"},
         {Command4, "Command4"}, {Command1, "Command1"}, {Command2, "Command2"},
@@ -149,8 +145,7 @@ void Form1::ShuffleButtons()
             return;
     }
     m_program.Reseed(m_program.SecondsSinceMidnight());
-    const Variant k =
-        Add(IntPart(Multiply(Single(m_program.RandomUnit()), Integer(3))), Integer(1));
+    const Variant k = m_program.DrawFrom1To(3);
     const Arrangement captions = ArrangementFor(k);
     Form1Controls &c = ui();
     c.Command1->setText(captions[0]);

@@ -34,10 +34,10 @@ void Form3::Command1_Click()
 {
     Form3Controls &c = ui();
     m_program.Reseed(m_program.SecondsSinceMidnight());
-    c.Label5->SetCaption(ToText(DrawFrom1To(10)));
+    c.Label5->SetCaption(ToText(m_program.DrawFrom1To(10)));
     ColourValueLabels();
     for (QScrollBar *bar : c.bars())
-        bar->setValue(RoundToInteger(DrawFrom1To(10)));
+        bar->setValue(RoundToInteger(m_program.DrawFrom1To(10)));
     c.Command1->setVisible(false);
     for (QScrollBar *bar : c.bars())
         bar->setEnabled(true);
@@ -48,8 +48,8 @@ void Form3::RollScrollDrift()
 {
     Variant &drift = m_program.record().ScrollDrift;
     m_program.Reseed(m_program.SecondsSinceMidnight());
-    drift = DrawFrom1To(2);
-    const Variant d = DrawFrom1To(2);
+    drift = m_program.DrawFrom1To(2);
+    const Variant d = m_program.DrawFrom1To(2);
     if (Equal(d, Integer(2)))
         drift = Multiply(drift, Integer(-1));
     if (Equal(d, Integer(1)))
@@ -121,14 +121,6 @@ void Form3::Drift(QScrollBar *bar)
         Add(Integer(static_cast<qint16>(bar->value())), m_program.record().ScrollDrift);
     if (Greater(s, Integer(0)) && Less(s, Integer(11)))
         bar->setValue(RoundToInteger(s));
-}
-
-// The Single IntPart(RandomUnit() x n) + 1: a whole number from 1 to n.
-Variant Form3::DrawFrom1To(int n)
-{
-    const Variant scaled =
-        Multiply(Single(m_program.RandomUnit()), Integer(static_cast<qint16>(n)));
-    return Add(IntPart(scaled), Integer(1));
 }
 
 // The counter stops at the top of its 16-bit range instead of wrapping round,

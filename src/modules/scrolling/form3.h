@@ -41,7 +41,6 @@ private:
     void ColourValueLabels();
     void ShowValue(QScrollBar *bar, Label *label);
     void Drift(QScrollBar *bar);
-    Variant DrawFrom1To(int n);
     void CountTick();
 
     qint16 ScrollTicks = 0;

@@ -62,10 +62,10 @@ const QString &Sentence(const Variant &number)
     return Sentences.at(std::min<std::size_t>(index, Sentences.size() - 1));
 }
 
-Variant Draw(Program &program, int outOf)
+Variant Draw(Program &program, qint16 outOf)
 {
     program.Reseed(program.SecondsSinceMidnight());
-    return Add(IntPart(Multiply(Single(program.RandomUnit()), Integer(qint16(outOf)))), Integer(1));
+    return program.DrawFrom1To(outOf);
 }
 
 } // namespace
