@@ -1,6 +1,7 @@
 #include "frmabout.h"
 
 #include "design.h"
+#include "designcontrols.h"
 #include "label.h"
 #include "mdiform1.h"
 #include "pictures.h"
@@ -64,10 +65,7 @@ frmAboutControls::frmAboutControls(QWidget *client)
     // The score line reaches past the outline's right side; the outline stays whole.
     Shape1->raise();
 
-    const std::pair<QObject *, const char *> names[] = {
-        {Shape1, "Shape1"}, {picIcon, "picIcon"}, {Pryl, "Pryl"}, {Timer1, "Timer1"}};
-    for (const auto &[control, name] : names)
-        control->setObjectName(QLatin1String(name));
+    NameControls({{Shape1, "Shape1"}, {picIcon, "picIcon"}, {Pryl, "Pryl"}, {Timer1, "Timer1"}});
 
     Timer1->setInterval(1000);
     Timer1->start();

@@ -5,6 +5,12 @@
 #include <QGroupBox>
 #include <QLabel>
 
+void NameControls(std::initializer_list<std::pair<QObject *, const char *>> controls)
+{
+    for (const auto &[control, name] : controls)
+        control->setObjectName(QLatin1String(name));
+}
+
 QLabel *BannerPicture(QWidget *client, const QRect &geometry)
 {
     auto *picture = new QLabel(client);

@@ -3,12 +3,20 @@
 #include <QRect>
 #include <QString>
 
+#include <initializer_list>
+#include <utility>
+
 class QFont;
 class QGroupBox;
 class QLabel;
+class QObject;
 class QWidget;
 
 // Controls that look the same in every window that has them.
+
+// Gives each control its design name as its object name, so that tests and
+// accessibility tools find it by the name the window's code uses.
+void NameControls(std::initializer_list<std::pair<QObject *, const char *>> controls);
 
 // The picture box on the left of the drill windows, showing the banner.
 QLabel *BannerPicture(QWidget *client, const QRect &geometry);

@@ -56,13 +56,16 @@ Form1Controls::Form1Controls(QWidget *client)
       // Its ticks are the seconds the user sees running out.
       Timer2(DesignTimer(client, Qt::PreciseTimer))
 {
-    const std::pair<QObject *, const char *> names[] = {
-        {Picture1, "Picture1"}, {Frame1, "Frame1"},     {Label1, "Label1"},
-        {Command4, "Command4"}, {Command1, "Command1"}, {Command2, "Command2"},
-        {Command3, "Command3"}, {Label2, "Label2"},     {Timer1, "Timer1"},
-        {Timer2, "Timer2"}};
-    for (const auto &[control, name] : names)
-        control->setObjectName(QLatin1String(name));
+    NameControls({{Picture1, "Picture1"},
+                  {Frame1, "Frame1"},
+                  {Label1, "Label1"},
+                  {Command4, "Command4"},
+                  {Command1, "Command1"},
+                  {Command2, "Command2"},
+                  {Command3, "Command3"},
+                  {Label2, "Label2"},
+                  {Timer1, "Timer1"},
+                  {Timer2, "Timer2"}});
     QWidget::setTabOrder(Command1, Command2);
     QWidget::setTabOrder(Command2, Command3);
     QWidget::setTabOrder(Command3, Command4);

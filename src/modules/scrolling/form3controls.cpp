@@ -67,12 +67,17 @@ Form3Controls::Form3Controls(QWidget *client)
     Timer1->setTimerType(Qt::PreciseTimer);
 
     // Tests and debugging tools find the controls by their design names.
-    const std::pair<QObject *, const char *> names[] = {
-        {VScroll1, "VScroll1"}, {VScroll2, "VScroll2"}, {VScroll3, "VScroll3"},
-        {VScroll4, "VScroll4"}, {Label1, "Label1"},     {Label2, "Label2"},
-        {Label3, "Label3"},     {Label4, "Label4"},     {Command1, "Command1"},
-        {Picture1, "Picture1"}, {Frame1, "Frame1"},     {Label5, "Label5"},
-        {Timer1, "Timer1"}};
-    for (const auto &[control, name] : names)
-        control->setObjectName(QLatin1String(name));
+    NameControls({{VScroll1, "VScroll1"},
+                  {VScroll2, "VScroll2"},
+                  {VScroll3, "VScroll3"},
+                  {VScroll4, "VScroll4"},
+                  {Label1, "Label1"},
+                  {Label2, "Label2"},
+                  {Label3, "Label3"},
+                  {Label4, "Label4"},
+                  {Command1, "Command1"},
+                  {Picture1, "Picture1"},
+                  {Frame1, "Frame1"},
+                  {Label5, "Label5"},
+                  {Timer1, "Timer1"}});
 }
