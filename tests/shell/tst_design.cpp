@@ -28,10 +28,14 @@ private slots:
     {
         QTest::addColumn<QString>("family");
         QTest::addColumn<QString>("resolved");
-        QTest::newRow("Verdana") << "Verdana" << "DejaVu Sans";
-        QTest::newRow("MS Sans Serif") << "MS Sans Serif" << "Liberation Sans";
-        QTest::newRow("Arial") << "Arial" << "Liberation Sans";
-        QTest::newRow("Times New Roman") << "Times New Roman" << "Liberation Serif";
+        QTest::newRow("Verdana") << "Verdana"
+                                 << "DejaVu Sans";
+        QTest::newRow("MS Sans Serif") << "MS Sans Serif"
+                                       << "Liberation Sans";
+        QTest::newRow("Arial") << "Arial"
+                               << "Liberation Sans";
+        QTest::newRow("Times New Roman") << "Times New Roman"
+                                         << "Liberation Serif";
     }
     void designFontsResolveToInstalledLookAlikes()
     {

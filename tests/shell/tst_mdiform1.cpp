@@ -13,6 +13,18 @@
 
 Q_DECLARE_METATYPE(WindowName)
 
+namespace {
+
+QStringList Captions(const QWidget *menu)
+{
+    QStringList captions;
+    for (const QAction *action : menu->actions())
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return captions;
+}
+
+} // namespace
+
 // The frame: start-up state, the menu tree and the handlers behind it.
 class tst_MDIForm1 : public QObject
 {
@@ -55,27 +67,13 @@ private slots:
 
     void menuTreeInOrder()
     {
-        QMenuBar *bar = frame().widget()->menuBar();
-        QStringList top;
-        for (QAction *action : bar->actions())
-            top << action->text();
-        QCOMPARE(top, QStringList({"&Start", "&?"}));
-
-        QStringList start;
-        for (QAction *action : frame().PlayMenu->actions())
-            start << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        QCOMPARE(start, QStringList({"&Module", "Get certificate", "-", "E&xit"}));
-
-        QStringList modules;
-        for (QAction *action : frame().Newgame->actions())
-            modules << action->text();
-        QCOMPARE(modules, QStringList({"Module 1: The Installer", "Module 2: Scrolling",
-                                       "Module 3: Typing"}));
-
-        QStringList help;
-        for (QAction *action : frame().mnufrage->actions())
-            help << action->text();
-        QCOMPARE(help, QStringList({"&About", "&Browser"}));
+        QCOMPARE(Captions(frame().widget()->menuBar()), QStringList({"&Start", "&?"}));
+        QCOMPARE(Captions(frame().PlayMenu),
+                 QStringList({"&Module", "Get certificate", "-", "E&xit"}));
+        QCOMPARE(
+            Captions(frame().Newgame),
+            QStringList({"Module 1: The Installer", "Module 2: Scrolling", "Module 3: Typing"}));
+        QCOMPARE(Captions(frame().mnufrage), QStringList({"&About", "&Browser"}));
 
         for (const MenuItem *item : {&frame().Guiden, &frame().Scroll, &frame().mnuTyping}) {
             QVERIFY(!item->Checked());

@@ -38,15 +38,6 @@ private slots:
         QCOMPARE(QSet<float>(draws.begin(), draws.end()).size(), draws.size());
     }
 
-    void sameClockFromTheSameStateGivesTheSameDraw()
-    {
-        RandomGenerator a(7);
-        RandomGenerator b(7);
-        a.Reseed(100.5f);
-        b.Reseed(100.5f);
-        QCOMPARE(a.RandomUnit(), b.RandomUnit());
-    }
-
     void drawsAreRoughlyUniform()
     {
         RandomGenerator generator(99);

@@ -193,18 +193,6 @@ private slots:
         QCOMPARE(c.size(), 1);
         QCOMPARE(int(c.at(0).unicode()), unicode);
     }
-
-    void textHelpersAndColours()
-    {
-        QCOMPARE(LowerCase(QStringLiteral("A Brown FOX")), QStringLiteral("a brown fox"));
-        QCOMPARE(
-            TextLength(QStringLiteral("A brown fox jumps over the river, which has been polluted "
-                                      "by the acid rains.")),
-            76);
-        QCOMPARE(RgbColour(0, 180, 0), 46080);
-        QCOMPARE(RgbColour(255, 0, 0), 255);
-        QCOMPARE(RgbColour(224, 224, 224), 14737632);
-    }
 };
 
 QTEST_APPLESS_MAIN(tst_ValueRules)
