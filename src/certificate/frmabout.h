@@ -29,8 +29,6 @@ public:
     static constexpr WindowName Name = WindowName::frmAbout;
     explicit frmAbout(Program &program);
 
-    // The controls, loading the window first when needed.
-    frmAboutControls &controls() { return ui(); }
 
     void Timer1_Timer();
 

@@ -90,6 +90,10 @@ private:
 // parent. ui() gives the controls, loading the window first when needed.
 template<class Controls> class Form : public Window
 {
+public:
+    // The window's controls, loading it first when needed.
+    Controls &controls() { return ui(); }
+
 protected:
     using Window::Window;
 

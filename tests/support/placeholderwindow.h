@@ -19,7 +19,6 @@ class PlaceholderWindow : public Form<PlaceholderControls>
 public:
     explicit PlaceholderWindow(Program &program);
 
-    PlaceholderControls &controls() { return ui(); }
     int loads = 0; // how often Form_Load ran; survives Unload like any field
 
 protected:

@@ -37,8 +37,6 @@ public:
     static constexpr WindowName Name = WindowName::Form1;
     explicit Form1(Program &program);
 
-    // The controls, loading the window first when needed.
-    Form1Controls &controls() { return ui(); }
 
     void Command1_Click();
     void Command2_Click();

@@ -19,8 +19,6 @@ public:
     static constexpr WindowName Name = WindowName::Form3;
     explicit Form3(Program &program);
 
-    // The controls, loading the window when needed.
-    Form3Controls &controls() { return ui(); }
     // Ticks of the drill counted in this run, closed attempts included.
     qint16 scrollTicks() const { return ScrollTicks; }
 
