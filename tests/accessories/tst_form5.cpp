@@ -10,26 +10,20 @@
 
 namespace {
 
-// A view that only records where it was sent; the record outlives the view.
-struct Navigations
-{
-    QStringList addresses;
-    int views = 0;
-};
+const QString &Start = Form5::StartAddress;
+const QString NewView = QStringLiteral("(new view)");
+const QString Censored = QStringLiteral(
+    "It seems as if that site is censored!\rWe will direct you to an uncensored site!");
 
+// A view that only records its making and where it was sent; the record outlives the view.
 class FakeView : public QWidget, public WebView
 {
 public:
-    FakeView(QWidget *parent, Navigations &log) : QWidget(parent), m_log(log) { ++m_log.views; }
+    FakeView(QWidget *parent, QStringList &log) : QWidget(parent), m_log(log) { m_log << NewView; }
     QWidget *widget() override { return this; }
-    void Navigate(const QString &address) override { m_log.addresses.append(address); }
-
-private:
-    Navigations &m_log;
+    void Navigate(const QString &address) override { m_log << address; }
+    QStringList &m_log;
 };
-
-const QString Censored = QStringLiteral(
-    "It seems as if that site is censored!\rWe will direct you to an uncensored site!");
 
 } // namespace
 
@@ -38,48 +32,57 @@ class tst_Form5 : public QObject
 {
     Q_OBJECT
 
-private:
     std::unique_ptr<TestProgram> m_test;
-    Navigations m_log;
+    QStringList m_log; // what the fake views recorded
 
-    Program &program() { return *m_test->program; }
-    Form5 &browser() { return program().window<Form5>(); }
-    QLineEdit *addressBox() { return browser().subWindow()->findChild<QLineEdit *>("Text1"); }
+    Form5 &browser() { return m_test->program->window<Form5>(); }
+    // Opens the browser from the menu, as a user does, and gives its address box.
+    QLineEdit *open()
+    {
+        m_test->program->mainWindow().mnuBrowser_Click();
+        return browser().subWindow()->findChild<QLineEdit *>("Text1");
+    }
 
 private slots:
     void init()
     {
         m_test = std::make_unique<TestProgram>();
-        m_log = {};
-        program().RegisterWindow(WindowName::Form5,
-                                 [](Program &p) { return std::make_unique<Form5>(p); });
-        RegisterPlaceholders(program());
-        program().mainWindow().Load();
+        m_log.clear();
+        Program &program = *m_test->program;
+        program.RegisterWindow(WindowName::Form5,
+                               [](Program &p) { return std::make_unique<Form5>(p); });
+        RegisterPlaceholders(program);
+        program.mainWindow().Load();
         browser().SetWebViewFactory(
             [this](QWidget *parent) { return new FakeView(parent, m_log); });
     }
     void cleanup() { m_test.reset(); }
 
-    void startAddressIsThePlainWebDownloadPageOfTheSiteRoot()
+    void opensTheStartPageOnlyWhenOpened()
     {
-        const QUrl root(Form5::SiteRoot);
-        QCOMPARE(root.scheme(), QStringLiteral("http"));
-        QVERIFY(root.host().startsWith(QStringLiteral("www.")));
-        QCOMPARE(root.path(), QStringLiteral("/"));
-        QCOMPARE(Form5::StartAddress,
+        // Plain http on the site's root, which is also the box's design text.
+        QVERIFY(Form5::SiteRoot.contains(QRegularExpression(R"(^http://www\.[^/]+/$)")));
+        QCOMPARE(Start,
                  Form5::SiteRoot + "downloads/release.asp?releaseid=32210&area=top&ordinal=1");
-
         QWidget client;
         QCOMPARE(Form5Controls(&client).Text1->text(), Form5::SiteRoot);
-    }
 
-    void opensOnTheStartAddress()
-    {
-        program().mainWindow().mnuBrowser_Click();
+        QLineEdit *box = open();
         QVERIFY(!browser().subWindow()->isHidden());
         QCOMPARE(browser().Caption(), QStringLiteral("Thornax Explorer"));
-        QCOMPARE(addressBox()->text(), Form5::StartAddress);
-        QCOMPARE(m_log.addresses, QStringList{Form5::StartAddress});
+
+        // The box holds the start address; other keys only edit it; opening it while open only
+        // brings it to the front.
+        QTest::keyClicks(box, QStringLiteral("ab"));
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClick(box, Qt::Key_Escape);
+        QCOMPARE(open()->text(), Start + u'a');
+        QCOMPARE(m_log, (QStringList{NewView, Start}));
+
+        // Closing and opening again makes a new view that navigates afresh.
+        browser().subWindow()->close();
+        QCOMPARE(open()->text(), Start);
+        QCOMPARE(m_log, (QStringList{NewView, Start, NewView, Start}));
         QVERIFY(m_test->dialogs->messages.isEmpty());
     }
 
@@ -87,65 +90,26 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("key");
-        QTest::newRow("another address")
-            << QStringLiteral("http://example.org/") << int(Qt::Key_Return);
-        QTest::newRow("keypad enter") << QStringLiteral("example.org") << int(Qt::Key_Enter);
+        QTest::newRow("another address") << "http://example.org/" << int(Qt::Key_Return);
+        QTest::newRow("keypad enter") << "example.org" << int(Qt::Key_Enter);
         QTest::newRow("empty box") << QString() << int(Qt::Key_Return);
-        QTest::newRow("the start address") << Form5::StartAddress << int(Qt::Key_Return);
-        QTest::newRow("file address")
-            << QStringLiteral("file:///etc/passwd") << int(Qt::Key_Return);
-        QTest::newRow("long paste") << QString(30000, QLatin1Char('w')) << int(Qt::Key_Return);
+        QTest::newRow("the start address") << Start << int(Qt::Key_Return);
     }
     void enterWhateverTheBoxHoldsIsCensored()
     {
         QFETCH(QString, typed);
         QFETCH(int, key);
-        program().mainWindow().mnuBrowser_Click();
-        QLineEdit *box = addressBox();
+        QLineEdit *box = open();
         box->setText(typed);
         qsizetype navigationsWhileOpen = -1;
-        m_test->dialogs->whileOpen = [&] { navigationsWhileOpen = m_log.addresses.size(); };
+        m_test->dialogs->whileOpen = [&] { navigationsWhileOpen = m_log.size(); };
 
         QTest::keyClick(box, Qt::Key(key));
-
-        QCOMPARE(m_test->dialogs->messages.size(), 1);
-        QCOMPARE(m_test->dialogs->messages[0].prompt, Censored);
+        QCOMPARE(m_test->dialogs->prompts(), QStringList{Censored});
         QCOMPARE(m_test->dialogs->messages[0].icon, MessageIcon::Error);
-        QCOMPARE(navigationsWhileOpen, 1); // back to the start page only after the box
-        QCOMPARE(m_log.addresses, QStringList(2, Form5::StartAddress));
-        QCOMPARE(box->text(), Form5::StartAddress);
-    }
-
-    void otherKeysOnlyEdit()
-    {
-        program().mainWindow().mnuBrowser_Click();
-        QLineEdit *box = addressBox();
-        box->clear();
-        QTest::keyClicks(box, QStringLiteral("abc.example"));
-        QTest::keyClick(box, Qt::Key_Backspace);
-        QTest::keyClick(box, Qt::Key_Escape);
-
-        QCOMPARE(box->text(), QStringLiteral("abc.exampl"));
-        QCOMPARE(m_log.addresses.size(), 1);
-        QVERIFY(m_test->dialogs->messages.isEmpty());
-    }
-
-    void openingWhileOpenOnlyFrontsAndReopeningNavigatesAfresh()
-    {
-        MDIForm1 &frame = program().mainWindow();
-        frame.mnuBrowser_Click();
-        addressBox()->setText(QStringLiteral("typed"));
-        frame.mnuBrowser_Click();
-        QCOMPARE(addressBox()->text(), QStringLiteral("typed"));
-        QCOMPARE(m_log.addresses.size(), 1);
-        QCOMPARE(m_log.views, 1);
-
-        browser().subWindow()->close();
-        QVERIFY(!browser().IsLoaded());
-        frame.mnuBrowser_Click();
-        QCOMPARE(addressBox()->text(), Form5::StartAddress);
-        QCOMPARE(m_log.addresses, QStringList(2, Form5::StartAddress));
-        QCOMPARE(m_log.views, 2);
+        QCOMPARE(navigationsWhileOpen, 2); // back to the start page only after the box
+        QCOMPARE(m_log, (QStringList{NewView, Start, Start}));
+        QCOMPARE(box->text(), Start);
     }
 
     void missingOrBrokenModuleLeavesALineInTheViewsPlace_data()
@@ -160,22 +124,18 @@ private slots:
         QTemporaryDir folder;
         if (brokenFile) {
             QFile file(folder.filePath(WebViewModule::FileName()));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("not a module");
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a module") > 0);
         }
         WebViewModule module({folder.path()});
         browser().SetWebViewFactory(
             [&module](QWidget *parent) { return module.CreateView(parent); });
 
-        program().mainWindow().mnuBrowser_Click();
+        QLineEdit *box = open();
         auto *line = browser().subWindow()->findChild<QLabel *>();
-        QVERIFY(line);
-        QVERIFY(line->text().startsWith(QStringLiteral("The web view could not be loaded.\n")));
-        QCOMPARE(addressBox()->text(), Form5::StartAddress);
-
-        QTest::keyClick(addressBox(), Qt::Key_Return);
+        QVERIFY(line && line->text().startsWith("The web view could not be loaded.\n"));
+        QCOMPARE(box->text(), Start);
+        QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(m_test->dialogs->prompts(), QStringList{Censored});
-        QCOMPARE(addressBox()->text(), Form5::StartAddress);
     }
 };
 

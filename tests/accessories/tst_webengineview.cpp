@@ -3,11 +3,9 @@
 #include "placeholderwindow.h"
 #include "testprogram.h"
 
-#include <QLineEdit>
 #include <QtTest>
 
 #ifdef THORNAX_WEBVIEW_DIR
-#include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
@@ -39,23 +37,22 @@ private slots:
         RegisterPlaceholders(program);
         program.mainWindow().Load();
         program.mainWindow().widget()->show();
-
         auto &browser = program.window<Form5>();
         WebViewModule module({QStringLiteral(THORNAX_WEBVIEW_DIR)});
         browser.SetWebViewFactory([&module](QWidget *parent) { return module.CreateView(parent); });
-        program.mainWindow().mnuBrowser_Click();
 
+        program.mainWindow().mnuBrowser_Click();
         auto *view = browser.subWindow()->findChild<QWebEngineView *>();
         QVERIFY2(view, "the web view module did not load");
         QSignalSpy finished(view, &QWebEngineView::loadFinished);
         QVERIFY(finished.wait(20000)); // offline, the engine shows its own error page
         QCOMPARE(view->page()->requestedUrl(), QUrl(Form5::StartAddress));
 
+        // A private profile, and no way from the page to the user's files.
         QVERIFY(view->page()->profile()->isOffTheRecord());
         QWebEngineSettings *settings = view->page()->settings();
         QVERIFY(!settings->testAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls));
         QVERIFY(!settings->testAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls));
-
         view->load(QUrl::fromLocalFile(QStringLiteral("/etc/hostname")));
         QTest::qWait(300);
         QVERIFY(view->url().scheme() != QLatin1String("file"));
@@ -65,7 +62,6 @@ private slots:
         QTest::failOnWarning(QRegularExpression(QStringLiteral("profile|WebEnginePage")));
         QPointer<QWebEngineView> closed = view;
         browser.subWindow()->close();
-        QVERIFY(!browser.IsLoaded());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(closed.isNull());
 
