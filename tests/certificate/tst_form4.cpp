@@ -6,28 +6,26 @@
 
 #include <QtTest>
 
-namespace {
+using namespace Qt::StringLiterals;
 
+// What follows the name in the certificate's text.
 const QString Rest = QStringLiteral(
     " is a Thornax certificated Windows\u2122 user.\r"
     "He can, and will use the operating system with full effiency.\r"
     "He is also considered indeed suitable for all kinds of jobs, such as programmer, network "
     "technician, even a member of the Frostlan tech-Crew.");
 
-} // namespace
-
 // The certificate: asked-for name, its text, its one use per run, its design.
 class tst_Form4 : public QObject
 {
     Q_OBJECT
 
-private:
     std::unique_ptr<TestProgram> m_test;
 
-    Program &program() { return *m_test->program; }
-    MDIForm1 &frame() { return program().mainWindow(); }
-    Form4 &certificate() { return program().window<Form4>(); }
-    Label *label(const char *name) { return certificate().subWindow()->findChild<Label *>(name); }
+    MDIForm1 &frame() { return m_test->program->mainWindow(); }
+    Form4 &certificate() { return m_test->program->window<Form4>(); }
+    QMdiSubWindow *window() { return certificate().subWindow(); }
+    Label *label(const char *name) { return window()->findChild<Label *>(name); }
 
     // Chooses "Get certificate" as the score panel would have allowed it, answering the name box.
     void GetCertificate(const QStringList &answers)
@@ -41,95 +39,65 @@ private slots:
     void init()
     {
         m_test = std::make_unique<TestProgram>();
-        program().RegisterWindow(WindowName::Form4,
-                                 [](Program &p) { return std::make_unique<Form4>(p); });
-        RegisterPlaceholders(program());
+        m_test->program->RegisterWindow(WindowName::Form4,
+                                        [](Program &p) { return std::make_unique<Form4>(p); });
+        RegisterPlaceholders(*m_test->program);
         frame().Load();
     }
     void cleanup() { m_test.reset(); }
 
+    // Any name, Cancel's empty one included, shows as typed in a label that keeps its size.
     void textIsMadeOutToTheNameAsTyped_data()
     {
         QTest::addColumn<QStringList>("answers");
-        QTest::addColumn<QString>("first");
-        QTest::newRow("abc") << QStringList{"abc"} << QStringLiteral("Hereby, abc");
-        QTest::newRow("cancel") << QStringList{} << QStringLiteral("Hereby, ");
-        QTest::newRow("markup and ampersands")
-            << QStringList{"<b>Ann</b> & Co"} << QStringLiteral("Hereby, <b>Ann</b> & Co");
+        QTest::newRow("abc") << QStringList{"abc"};
+        QTest::newRow("cancel") << QStringList{};
+        QTest::newRow("markup and ampersands") << QStringList{"<b>Ann</b> & Co"};
+        QTest::newRow("many words") << QStringList{u"Anna Maria "_s.repeated(40)};
+        QTest::newRow("one long word") << QStringList{QString(60, u'W')};
+        QTest::newRow("huge paste") << QStringList{u"x\r\t<i>&"_s.repeated(5000)};
     }
     void textIsMadeOutToTheNameAsTyped()
     {
         QFETCH(QStringList, answers);
-        QFETCH(QString, first);
         GetCertificate(answers);
 
         QCOMPARE(m_test->dialogs->questions, QStringList{"Please enter your name"});
         Label *text = label("Label2");
-        QCOMPARE(text->Caption(), first + Rest);
+        const QString caption = "Hereby, "_L1 + answers.value(0) + Rest;
+        QCOMPARE(text->Caption(), caption);
         QCOMPARE(text->textFormat(), Qt::PlainText);
-        QCOMPARE(text->text(), QString(first + Rest).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+        QCOMPARE(text->text(), QString(caption).replace(u'\r', u'\n'));
         QVERIFY(!text->buddy());
-    }
-
-    void asksBeforeTheWindowShows()
-    {
-        frame().widget()->show();
-        bool shownWhileAsking = true;
-        m_test->dialogs->whileOpen = [&] {
-            shownWhileAsking = certificate().subWindow()->isVisible();
-        };
-        GetCertificate({"abc"});
-        QVERIFY(!shownWhileAsking);
-        QVERIFY(certificate().subWindow()->isVisible());
-        QCOMPARE(certificate().Caption(), QStringLiteral("Congratulations!"));
-    }
-
-    void itemGreysAfterOneUseForTheRestOfTheRun()
-    {
-        GetCertificate({"abc"});
-        QVERIFY(!frame().mnuCertificate.Enabled());
-        QVERIFY(!frame().mnuCertificate.action()->isEnabled());
-
-        certificate().subWindow()->close();
-        QVERIFY(!certificate().IsLoaded());
-        QVERIFY(!frame().mnuCertificate.Enabled());
-        QCOMPARE(m_test->dialogs->questions.size(), 1);
-    }
-
-    void longNameWrapsInsideTheLabel_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("many words") << QStringLiteral("Anna Maria ").repeated(40);
-        QTest::newRow("one long word") << QString(60, QLatin1Char('W'));
-        QTest::newRow("huge paste") << QStringLiteral("x\r\n\t<i>&").repeated(5000);
-    }
-    void longNameWrapsInsideTheLabel()
-    {
-        QFETCH(QString, name);
-        GetCertificate({name});
-        Label *text = label("Label2");
         QCOMPARE(text->size(), QSize(433, 113));
-        QCOMPARE(certificate().subWindow()->widget()->size(), QSize(459, 501));
-
+        QCOMPARE(window()->widget()->size(), QSize(459, 501));
         QVERIFY(!text->grab().isNull()); // painting copes with it too
     }
 
-    void titleAndTrademarkLine()
+    // Asked for the name before it shows its design; once per run: the item stays grey, also
+    // after the certificate is closed.
+    void oneCertificatePerRun()
     {
+        frame().widget()->show();
+        bool shownEarly = true;
+        m_test->dialogs->whileOpen = [&] { shownEarly = window()->isVisible(); };
         GetCertificate({"abc"});
+        QVERIFY(!shownEarly);
+        QVERIFY(window()->isVisible());
+        QCOMPARE(certificate().Caption(), "Congratulations!");
         Label *title = label("Label1");
-        QCOMPARE(title->Caption(), QStringLiteral("ThorNax Certificate"));
-        QCOMPARE(title->font().family(), QStringLiteral("Times New Roman"));
+        QCOMPARE(title->Caption(), "ThorNax Certificate");
+        QCOMPARE(title->font().family(), "Times New Roman");
         QVERIFY(title->font().bold() && title->font().italic());
         QCOMPARE(label("Label3")->Caption(),
-                 QStringLiteral(
-                     "Windows\u2122 is a registered trademark of Microsoft\u2122 Coporation"));
-        QCOMPARE(certificate()
-                     .subWindow()
-                     ->findChild<QLabel *>("Image1")
-                     ->pixmap()
-                     .deviceIndependentSize(),
+                 u"Windows\u2122 is a registered trademark of Microsoft\u2122 Coporation"_s);
+        QCOMPARE(window()->findChild<QLabel *>("Image1")->pixmap().deviceIndependentSize(),
                  QSizeF(256, 256));
+        QVERIFY(!frame().mnuCertificate.Enabled());
+
+        window()->close();
+        QVERIFY(!certificate().IsLoaded());
+        QVERIFY(!frame().mnuCertificate.Enabled());
     }
 };
 
