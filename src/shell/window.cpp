@@ -117,7 +117,9 @@ void Window::SetCaption(const QString &caption)
 
 bool Window::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_subWindow && event->type() == QEvent::Close) {
+    // The type first: a sub-window that is being destroyed still sends events
+    // here, and must not be looked at as a sub-window any more.
+    if (event->type() == QEvent::Close && watched == m_subWindow) {
         event->ignore();
         Unload();
         return true;
