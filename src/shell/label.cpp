@@ -11,7 +11,8 @@ Label::Label(QWidget *parent, const QString &caption) : QLabel(parent)
 
 void Label::SetCaption(const QString &caption)
 {
-    if (caption == m_caption && !caption.isEmpty())
+    // The score panel rewrites its line every second; an unchanged caption costs no layout.
+    if (caption == m_caption)
         return;
     m_caption = caption;
     setText(DisplayText(caption));
