@@ -11,13 +11,32 @@ void NameControls(std::initializer_list<std::pair<QObject *, const char *>> cont
         control->setObjectName(QLatin1String(name));
 }
 
+namespace {
+
+// Gets its picture when it is first shown: the Installer is loaded hidden at
+// start-up, and start-up need not draw a banner that nobody sees yet.
+class BannerBox : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        if (pixmap().isNull())
+            setPixmap(Banner());
+        QLabel::showEvent(event);
+    }
+};
+
+} // namespace
+
 QLabel *BannerPicture(QWidget *client, const QRect &geometry)
 {
-    auto *picture = new QLabel(client);
+    auto *picture = new BannerBox(client);
     picture->setGeometry(geometry);
     picture->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setPixmap(Banner());
     return picture;
 }
 

@@ -1,7 +1,9 @@
 #include "design.h"
+#include "designcontrols.h"
 #include "pictures.h"
 
 #include <QFontInfo>
+#include <QLabel>
 #include <QtTest>
 
 // Design units, fonts and pictures as the windows use them.
@@ -63,6 +65,16 @@ private slots:
         QVERIFY(!icon.isNull());
         QCOMPARE(icon.pixmap(48).size(), QSize(48, 48));
         QVERIFY(icon.pixmap(16).toImage().pixelColor(8, 8).alpha() > 0);
+    }
+
+    void bannerIsDrawnWhenFirstShown()
+    {
+        QWidget window;
+        QLabel *banner = BannerPicture(&window, TwipsRect(120, 120, 2295, 4575));
+        QVERIFY(banner->pixmap().isNull());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(banner->pixmap().deviceIndependentSize().toSize(), QSize(150, 300));
     }
 
     void coloursFromTheirNumbers()
