@@ -1,4 +1,5 @@
 #include "design.h"
+#include "pictures.h"
 #include "productinfo.h"
 #include "program.h"
 #include "registerwindows.h"
@@ -38,6 +39,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(DisplayVersion());
     QApplication::setDesktopFileName(QStringLiteral("thornax-windows-trainer"));
     InstallFontSubstitutes();
+    // Message and input boxes carry the program's icon too.
+    QApplication::setWindowIcon(ProgramIcon());
 
     Program program(DesktopServices());
     RegisterWindows(program);
