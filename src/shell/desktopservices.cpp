@@ -5,6 +5,7 @@
 #include "textdisplay.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QRandomGenerator>
@@ -29,6 +30,7 @@ public:
         QMessageBox box(IconOf(icon), ProgramTitle(), DisplayText(prompt), QMessageBox::Ok,
                         QApplication::activeWindow());
         box.setTextFormat(Qt::PlainText);
+        KeepTitleReadable(box);
         box.exec();
     }
 
@@ -42,6 +44,16 @@ public:
     }
 
 private:
+    // A box as narrow as a short prompt would cut the title bar's text short.
+    static void KeepTitleReadable(QMessageBox &box)
+    {
+        if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+            const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) * 3 / 2 + 120;
+            grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                          grid->rowCount(), 0, 1, grid->columnCount());
+        }
+    }
+
     static QMessageBox::Icon IconOf(MessageIcon icon)
     {
         switch (icon) {
