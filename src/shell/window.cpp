@@ -121,7 +121,9 @@ bool Window::eventFilter(QObject *watched, QEvent *event)
     // here, and must not be looked at as a sub-window any more.
     if (event->type() == QEvent::Close && watched == m_subWindow) {
         event->ignore();
-        Unload();
+        // A window without a border offers no way to close it, keyboard included.
+        if (m_design.border != WindowDesign::Border::None)
+            Unload();
         return true;
     }
     return QObject::eventFilter(watched, event);

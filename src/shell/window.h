@@ -25,7 +25,8 @@ struct WindowDesign
 // One child window of the frame. The object lives for the whole run and keeps
 // its own fields; its controls exist only while it is loaded. Load, Show, Hide
 // and Unload move it between not loaded, loaded and hidden, and loaded and
-// visible. Closing it with its close box unloads it.
+// visible. Closing it with its close box unloads it; one without a border
+// cannot be closed by the user.
 class Window : public QObject
 {
     Q_OBJECT

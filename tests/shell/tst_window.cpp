@@ -90,6 +90,16 @@ private slots:
         QVERIFY(!w.IsLoaded());
     }
 
+    void borderlessWindowsCannotBeClosed()
+    {
+        // The score panel has no border; Ctrl+F4 on it must not make it disappear.
+        Window &panel = m_test->program->window(WindowName::frmAbout);
+        QVERIFY(panel.IsLoaded());
+        panel.subWindow()->close();
+        QVERIFY(panel.IsLoaded());
+        QVERIFY(panel.IsVisible());
+    }
+
     void signalsOfUnloadedControlsAreDropped()
     {
         PlaceholderWindow &w = window();

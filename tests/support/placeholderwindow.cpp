@@ -8,8 +8,8 @@ PlaceholderControls::PlaceholderControls(QWidget *client)
 {
 }
 
-PlaceholderWindow::PlaceholderWindow(Program &program)
-    : Form(program, WindowDesign{QStringLiteral("Placeholder"), QSize(3000, 1500)})
+PlaceholderWindow::PlaceholderWindow(Program &program, WindowDesign::Border border)
+    : Form(program, WindowDesign{QStringLiteral("Placeholder"), QSize(3000, 1500), border})
 {
 }
 
@@ -18,7 +18,11 @@ void RegisterPlaceholders(Program &program)
     for (WindowName name : {WindowName::Form1, WindowName::Form2, WindowName::Form3,
                             WindowName::Form4, WindowName::Form5, WindowName::frmAbout}) {
         if (!program.isRegistered(name))
-            program.RegisterWindow(
-                name, [](Program &p) { return std::make_unique<PlaceholderWindow>(p); });
+            program.RegisterWindow(name, [name](Program &p) {
+                // Like the score panel it stands in for, that one has no border.
+                const auto border = name == WindowName::frmAbout ? WindowDesign::Border::None
+                                                                 : WindowDesign::Border::Fixed;
+                return std::make_unique<PlaceholderWindow>(p, border);
+            });
     }
 }

@@ -17,7 +17,7 @@ class PlaceholderWindow : public Form<PlaceholderControls>
 {
     Q_OBJECT
 public:
-    explicit PlaceholderWindow(Program &program);
+    PlaceholderWindow(Program &program, WindowDesign::Border border);
 
     int loads = 0; // how often Form_Load ran; survives Unload like any field
 
