@@ -91,12 +91,6 @@ int Window::Width()
     return Twips(m_subWindow->width());
 }
 
-int Window::Height()
-{
-    Load();
-    return Twips(m_subWindow->height());
-}
-
 void Window::Move(int leftTwips, int topTwips)
 {
     Load();

@@ -50,7 +50,6 @@ public:
     int Left();
     int Top();
     int Width();
-    int Height();
     void Move(int leftTwips, int topTwips);
 
     QString Caption();

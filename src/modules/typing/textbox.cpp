@@ -34,8 +34,8 @@ QChar ControlOf(QChar shown)
     return shown;
 }
 
-} // namespace
-
+// How the box shows a text, and which text a shown one stands for; a line
+// break between shown lines stands for a carriage return and a line feed.
 QString ShownText(const QString &text)
 {
     QString shown;
@@ -60,6 +60,8 @@ QString TextOfShown(QStringView shownLine)
         text.append(ControlOf(c));
     return text;
 }
+
+} // namespace
 
 TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
 {

@@ -28,8 +28,3 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 };
-
-// How the box shows a text, and which text a shown one stands for; a line
-// break between shown lines stands for a carriage return and a line feed.
-QString ShownText(const QString &text);
-QString TextOfShown(QStringView shownLine);
