@@ -24,11 +24,11 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT ${THORNAX_CONTACT})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "tongue-in-cheek trainer for the windowed desktop")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Inside one frame window the trainer drills three skills against the clock:\n"
-    "hitting a Next button that keeps changing places, holding four drifting\n"
-    "scroll bars on a magic number, and retyping a sentence while junk is\n"
-    "appended to it. Every drill adds to a running score, and when all three\n"
-    "are done the trainer hands out a certificate. Nothing is saved.")
+"Inside one frame window the trainer drills three skills against the clock:
+hitting a Next button that keeps changing places, holding four drifting
+scroll bars on a magic number, and retyping a sentence while junk is
+appended to it. Every drill adds to a running score, and when all three
+are done the trainer hands out a certificate. Nothing is saved.")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
 
