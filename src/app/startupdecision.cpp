@@ -48,7 +48,7 @@ QString HelpText(const QCommandLineParser &parser)
     // The parser's first line names no program when there is no application object yet.
     return QStringLiteral("Usage: %1 [options]\n").arg(ProgramFileName()) +
            parser.helpText().section(u'\n', 1) +
-           QStringLiteral("\nThe toolkit's own options, such as -platform and -style, are "
+           QStringLiteral("\nQt's standard options, such as -platform and -style, are "
                           "accepted as well.\n");
 }
 

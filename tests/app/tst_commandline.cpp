@@ -55,7 +55,7 @@ void TestCommandLine::decision_data()
     QTest::newRow("--version") << QStringList{u"--version"_s} << false << false << 0 << Version;
     QTest::newRow("-v") << QStringList{u"-v"_s} << false << false << 0 << Version;
     QTest::newRow("toolkit options with display")
-        << QStringList{u"-style"_s, u"Fusion"_s, u"-reverse"_s, u"--qwindowtitle=x"_s} << true
+        << QStringList{u"-style"_s, u"Fusion"_s, u"-reverse"_s, u"--qwindowtitle"_s, u"x"_s} << true
         << true << 0 << QString();
     QTest::newRow("-platform stands in for the display")
         << QStringList{u"-platform"_s, u"offscreen"_s, u"-style=Fusion"_s} << false << true << 0
