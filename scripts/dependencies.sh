@@ -1,13 +1,19 @@
-# Sourced by the run and test scripts: installs the Debian packages the build
-# needs when any is missing, through sudo when not root.
+# Sourced by the run, test and package scripts: installs the Debian packages the
+# build needs when any is missing, through sudo when not root.
 
+# To build, run and test; the validators of the desktop entry, the metainfo and
+# the manual page run as tests.
 thornax_packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins
 libgl-dev libegl-dev libxkbcommon-dev fonts-liberation fonts-dejavu-core
-qt6-webengine-dev"
+qt6-webengine-dev desktop-file-utils appstream man-db"
 
+# To build the Debian package and check it.
+thornax_packaging_packages="dpkg-dev file lintian"
+
+# Installs the packages above, and any named as arguments.
 thornax_install_dependencies() {
     local missing="" package
-    for package in $thornax_packages; do
+    for package in $thornax_packages "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
             || missing="$missing $package"
     done

@@ -1,0 +1,66 @@
+#include "runtrainer.h"
+
+#include "design.h"
+#include "pictures.h"
+#include "productinfo.h"
+#include "program.h"
+#include "registerwindows.h"
+#include "startupdecision.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Qt aborts with a long message when there is no screen; the start-up decision
+// says it in one line instead.
+bool DisplayInEnvironment()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_ANDROID)
+    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") ||
+           std::getenv("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
+
+QStringList ArgumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    arguments.reserve(argc);
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+int Finish(const StartupDecision &decision)
+{
+    std::FILE *stream = decision.exitCode == 0 ? stdout : stderr;
+    std::fputs(decision.output.toLocal8Bit().constData(), stream);
+    return decision.exitCode;
+}
+
+} // namespace
+
+int RunTrainer(int argc, char *argv[])
+{
+    const StartupDecision decision = DecideStartup(ArgumentsOf(argc, argv), DisplayInEnvironment());
+    if (!decision.start)
+        return Finish(decision);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(ProgramTitle());
+    QApplication::setOrganizationName(CompanyName());
+    QApplication::setApplicationVersion(DisplayVersion());
+    QApplication::setDesktopFileName(ApplicationId());
+    InstallFontSubstitutes();
+    // Message and input boxes carry the program's icon too.
+    QApplication::setWindowIcon(ProgramIcon());
+
+    Program program(DesktopServices());
+    RegisterWindows(program);
+    program.Start();
+    return app.exec();
+}
