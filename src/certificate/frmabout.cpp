@@ -1,5 +1,6 @@
 #include "frmabout.h"
 
+#include "accessibility.h"
 #include "design.h"
 #include "designcontrols.h"
 #include "label.h"
@@ -66,6 +67,7 @@ frmAboutControls::frmAboutControls(QWidget *client)
     Shape1->raise();
 
     NameControls({{Shape1, "Shape1"}, {picIcon, "picIcon"}, {Pryl, "Pryl"}, {Timer1, "Timer1"}});
+    Speak({{picIcon, QStringLiteral("Thornax logo")}});
 
     Timer1->setInterval(1000);
     Timer1->start();
@@ -73,7 +75,7 @@ frmAboutControls::frmAboutControls(QWidget *client)
 
 frmAbout::frmAbout(Program &program)
     : Form(program, WindowDesign{QStringLiteral("About MyApp"), QSize(4875, 1395),
-                                 WindowDesign::Border::None, false})
+                                 WindowDesign::Border::None, false, QStringLiteral("Score")})
 {
 }
 

@@ -1,5 +1,6 @@
 #include "designcontrols.h"
 
+#include "accessibility.h"
 #include "pictures.h"
 
 #include <QGroupBox>
@@ -37,6 +38,7 @@ QLabel *BannerPicture(QWidget *client, const QRect &geometry)
     picture->setGeometry(geometry);
     picture->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Speak({{picture, QStringLiteral("Thornax banner")}});
     return picture;
 }
 
