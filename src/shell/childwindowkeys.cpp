@@ -38,6 +38,23 @@ void FocusFirstControl(QMdiSubWindow *window)
     window->setFocus(Qt::OtherFocusReason);
 }
 
+void PassActivationOn(QMdiArea *area, QMdiSubWindow *from)
+{
+    // To the window the user worked in last, or to none.
+    const QList<QMdiSubWindow *> history = area->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = history.crbegin(); it != history.crend(); ++it) {
+        if (*it != from && TakesFocus(*it) && !(*it)->isHidden()) {
+            area->setActiveSubWindow(*it);
+            return;
+        }
+    }
+    area->setActiveSubWindow(nullptr);
+    if (QWidget *focus = QApplication::focusWidget(); focus && from->isAncestorOf(focus))
+        focus->clearFocus();
+    if (from->hasFocus())
+        from->clearFocus();
+}
+
 ChildWindowKeys::ChildWindowKeys(QMdiArea *area) : QObject(area), m_area(area)
 {
     connect(area, &QMdiArea::subWindowActivated, this,
@@ -53,19 +70,7 @@ void ChildWindowKeys::Activated(QMdiSubWindow *window)
         FocusFirstControl(window);
         return;
     }
-    // The activation goes back to the window the user worked in last, or to none.
-    const QList<QMdiSubWindow *> history = m_area->subWindowList(QMdiArea::ActivationHistoryOrder);
-    for (auto it = history.crbegin(); it != history.crend(); ++it) {
-        if (*it != window && TakesFocus(*it) && !(*it)->isHidden()) {
-            m_area->setActiveSubWindow(*it);
-            return;
-        }
-    }
-    m_area->setActiveSubWindow(nullptr);
-    if (QWidget *focus = QApplication::focusWidget(); focus && window->isAncestorOf(focus))
-        focus->clearFocus();
-    if (window->hasFocus())
-        window->clearFocus();
+    PassActivationOn(m_area, window);
 }
 
 void ChildWindowKeys::ActivateNeighbour(int step)

@@ -66,6 +66,10 @@ void Window::Unload()
     m_loadScope = nullptr;
     for (QTimer *timer : subWindow->findChildren<QTimer *>())
         timer->stop();
+    // The window goes only later; the keyboard moves on to another one now.
+    QMdiArea *area = subWindow->mdiArea();
+    if (area && area->activeSubWindow() == subWindow)
+        PassActivationOn(area, subWindow);
     ReleaseControls();
     subWindow->removeEventFilter(this);
     subWindow->hide();

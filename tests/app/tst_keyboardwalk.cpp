@@ -67,13 +67,6 @@ template<class T> T *tabTo(const std::function<bool(T *)> &matches = {})
     return nullptr;
 }
 
-// A closed window goes when the event loop next runs, as it does between two keys.
-void closeWithControlF4()
-{
-    press(Qt::Key_F4, Qt::ControlModifier);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 bool hasCaption(QPushButton *button, const QString &caption)
 {
     return button->text() == caption;
@@ -200,14 +193,14 @@ private slots:
         press(Qt::Key_F6, Qt::ControlModifier);
         QVERIFY(focusIsIn(scrolling));
 
-        closeWithControlF4();
+        press(Qt::Key_F4, Qt::ControlModifier);
         QVERIFY(!scrolling.IsLoaded());
         QVERIFY(focusIsIn(typing));
-        closeWithControlF4();
+        press(Qt::Key_F4, Qt::ControlModifier);
         QVERIFY(!typing.IsLoaded());
         // Only the score panel is left, and it is neither activated nor closed.
         QVERIFY(!focusIsIn(window(WindowName::frmAbout)));
-        closeWithControlF4();
+        press(Qt::Key_F4, Qt::ControlModifier);
         QVERIFY(window(WindowName::frmAbout).IsVisible());
     }
 };
