@@ -4,7 +4,6 @@
 #include "window.h"
 
 #include <QLabel>
-#include <QMainWindow>
 #include <QMdiSubWindow>
 #include <QtTest>
 
@@ -62,13 +61,6 @@ private slots:
         QCOMPARE(box->pixmap().size(), design * 2);
         QCOMPARE(box->pixmap().devicePixelRatio(), 2.0);
         QCOMPARE(sub->widget()->size(), client);
-    }
-
-    void windowIconsAreDrawnForTheScale()
-    {
-        const QIcon icon = program().mainWindow().widget()->windowIcon();
-        QCOMPARE(icon.pixmap(QSize(32, 32)).size(), QSize(64, 64));
-        QCOMPARE(icon.pixmap(QSize(256, 256), 1.0).size(), QSize(256, 256));
     }
 };
 
