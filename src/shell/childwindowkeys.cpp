@@ -38,8 +38,11 @@ void FocusFirstControl(QMdiSubWindow *window)
     window->setFocus(Qt::OtherFocusReason);
 }
 
-void PassActivationOn(QMdiArea *area, QMdiSubWindow *from)
+void PassActivationOn(QMdiSubWindow *from)
 {
+    QMdiArea *area = from->mdiArea();
+    if (!area || area->activeSubWindow() != from)
+        return;
     // To the window the user worked in last, or to none.
     const QList<QMdiSubWindow *> history = area->subWindowList(QMdiArea::ActivationHistoryOrder);
     for (auto it = history.crbegin(); it != history.crend(); ++it) {
@@ -70,7 +73,7 @@ void ChildWindowKeys::Activated(QMdiSubWindow *window)
         FocusFirstControl(window);
         return;
     }
-    PassActivationOn(m_area, window);
+    PassActivationOn(window);
 }
 
 void ChildWindowKeys::ActivateNeighbour(int step)

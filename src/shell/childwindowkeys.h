@@ -30,9 +30,10 @@ private:
 // Whether the child window takes the keyboard focus: every one with a border.
 bool TakesFocus(const QMdiSubWindow *window);
 
-// Activates the window the user worked in last other than the given one, or
-// none; for a window that goes, or that does not take the focus.
-void PassActivationOn(QMdiArea *area, QMdiSubWindow *from);
+// When the given window is the active one, activates the window the user
+// worked in last other than it, or none: for a window that goes out of sight,
+// or that does not take the focus.
+void PassActivationOn(QMdiSubWindow *from);
 
 // Puts the focus on the window's first control in tab order (the window itself
 // when none can take it), unless the focus is inside the window already.

@@ -50,8 +50,10 @@ void Window::Hide()
         Build();
         Form_Load();
     }
-    if (IsLoaded())
+    if (IsLoaded()) {
+        PassActivationOn(m_subWindow);
         m_subWindow->hide();
+    }
 }
 
 void Window::Unload()
@@ -67,9 +69,7 @@ void Window::Unload()
     for (QTimer *timer : subWindow->findChildren<QTimer *>())
         timer->stop();
     // The window goes only later; the keyboard moves on to another one now.
-    QMdiArea *area = subWindow->mdiArea();
-    if (area && area->activeSubWindow() == subWindow)
-        PassActivationOn(area, subWindow);
+    PassActivationOn(subWindow);
     ReleaseControls();
     subWindow->removeEventFilter(this);
     subWindow->hide();
