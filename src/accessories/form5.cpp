@@ -1,5 +1,6 @@
 #include "form5.h"
 
+#include "accessibility.h"
 #include "design.h"
 #include "program.h"
 #include "valuerules.h"
@@ -27,6 +28,7 @@ Form5Controls::Form5Controls(QWidget *client)
     palette.setColor(QPalette::Base, ColourOf(RgbColour(224, 224, 224)));
     Text1->setPalette(palette);
     Text1->setText(Form5::SiteRoot);
+    Speak({{Text1, QStringLiteral("Address")}});
 }
 
 Form5::Form5(Program &program)
@@ -46,6 +48,7 @@ void Form5::ConnectControls(Form5Controls &c)
     QWidget *site = c.WebBrowser1Site;
     c.WebBrowser1 = m_createView ? m_createView(site) : m_module.CreateView(site);
     site->layout()->addWidget(c.WebBrowser1->widget());
+    Speak({{c.WebBrowser1->widget(), QStringLiteral("Web page")}});
 
     On(c.Text1, &QLineEdit::returnPressed, [this] { Text1_KeyPress(EnterKey); });
 }

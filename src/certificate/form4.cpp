@@ -1,5 +1,6 @@
 #include "form4.h"
 
+#include "accessibility.h"
 #include "design.h"
 #include "label.h"
 #include "pictures.h"
@@ -66,6 +67,7 @@ Form4Controls::Form4Controls(QWidget *client)
     Image1->setGeometry(TwipsRect(1560, 1200, 3840, 3840));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(Medal());
+    Speak({{Image1, QStringLiteral("Medal")}});
 
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -1,5 +1,6 @@
 #include "frmabout.h"
 
+#include "accessibility.h"
 #include "design.h"
 #include "designcontrols.h"
 #include "label.h"
@@ -44,16 +45,16 @@ void FillBackground(QWidget *widget, QPalette::ColorRole role, const QColor &col
 } // namespace
 
 frmAboutControls::frmAboutControls(QWidget *client)
-    : Shape1(new OutlineShape(client)), picIcon(new QLabel(client)),
+    : Shape1(new OutlineShape(client)),
+      picIcon(DesignPicture(client, TwipsRect(240, 240, 750, 750), IconPicture)),
       Pryl(new Label(client, QStringLiteral("Total Score: 0"))), Timer1(new QTimer(client))
 {
     FillBackground(client, QPalette::Window, ApplicationWorkspaceColour());
 
     Shape1->setGeometry(TwipsRect(120, 120, 4695, 1215));
 
-    picIcon->setGeometry(TwipsRect(240, 240, 750, 750));
-    picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picIcon->setPixmap(ProgramIcon().pixmap(48));
+    // The panel is there from the start, and its picture with it.
+    picIcon->setPixmap(IconPicture());
     FillBackground(picIcon, QPalette::Window, client->palette().color(QPalette::Base));
 
     Pryl->setGeometry(TwipsRect(1050, 240, 3885, 840));
@@ -66,6 +67,7 @@ frmAboutControls::frmAboutControls(QWidget *client)
     Shape1->raise();
 
     NameControls({{Shape1, "Shape1"}, {picIcon, "picIcon"}, {Pryl, "Pryl"}, {Timer1, "Timer1"}});
+    Speak({{picIcon, QStringLiteral("Thornax logo")}});
 
     Timer1->setInterval(1000);
     Timer1->start();
@@ -73,7 +75,7 @@ frmAboutControls::frmAboutControls(QWidget *client)
 
 frmAbout::frmAbout(Program &program)
     : Form(program, WindowDesign{QStringLiteral("About MyApp"), QSize(4875, 1395),
-                                 WindowDesign::Border::None, false})
+                                 WindowDesign::Border::None, false, QStringLiteral("Score")})
 {
 }
 

@@ -1,5 +1,6 @@
 #include "designcontrols.h"
 
+#include "accessibility.h"
 #include "pictures.h"
 
 #include <QGroupBox>
@@ -13,30 +14,43 @@ void NameControls(std::initializer_list<std::pair<QObject *, const char *>> cont
 
 namespace {
 
-// Gets its picture when it is first shown: the Installer is loaded hidden at
-// start-up, and start-up need not draw a banner that nobody sees yet.
-class BannerBox : public QLabel
+// Draws its picture when it is first shown, for the pixel ratio of the screen
+// it is shown on: the Installer is loaded hidden at start-up, and start-up need
+// not draw a banner that nobody sees yet.
+class PictureBox : public QLabel
 {
 public:
-    using QLabel::QLabel;
+    PictureBox(QWidget *parent, QPixmap (*draw)(qreal pixelRatio)) : QLabel(parent), m_draw(draw)
+    {
+        setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
 
 protected:
     void showEvent(QShowEvent *event) override
     {
-        if (pixmap().isNull())
-            setPixmap(Banner());
+        if (pixmap().isNull() || pixmap().devicePixelRatio() != devicePixelRatioF())
+            setPixmap(m_draw(devicePixelRatioF()));
         QLabel::showEvent(event);
     }
+
+private:
+    QPixmap (*m_draw)(qreal);
 };
 
 } // namespace
 
+QLabel *DesignPicture(QWidget *parent, const QRect &geometry, QPixmap (*draw)(qreal pixelRatio))
+{
+    auto *picture = new PictureBox(parent, draw);
+    picture->setGeometry(geometry);
+    return picture;
+}
+
 QLabel *BannerPicture(QWidget *client, const QRect &geometry)
 {
-    auto *picture = new BannerBox(client);
-    picture->setGeometry(geometry);
+    QLabel *picture = DesignPicture(client, geometry, Banner);
     picture->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Speak({{picture, QStringLiteral("Thornax banner")}});
     return picture;
 }
 

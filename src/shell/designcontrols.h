@@ -10,6 +10,7 @@ class QFont;
 class QGroupBox;
 class QLabel;
 class QObject;
+class QPixmap;
 class QWidget;
 
 // Controls that look the same in every window that has them.
@@ -17,6 +18,10 @@ class QWidget;
 // Gives each control its design name as its object name, so that tests and
 // accessibility tools find it by the name the window's code uses.
 void NameControls(std::initializer_list<std::pair<QObject *, const char *>> controls);
+
+// A picture box that draws its picture (with the given drawing) when it is
+// first shown, for the pixel ratio of its screen.
+QLabel *DesignPicture(QWidget *parent, const QRect &geometry, QPixmap (*draw)(qreal pixelRatio));
 
 // The picture box on the left of the drill windows, showing the banner.
 QLabel *BannerPicture(QWidget *client, const QRect &geometry);

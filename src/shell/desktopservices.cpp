@@ -40,18 +40,23 @@ public:
         dialog.setWindowTitle(ProgramTitle());
         dialog.setLabelText(DisplayText(prompt));
         dialog.setInputMode(QInputDialog::TextInput);
+        dialog.okButtonText(); // lays the box out, which it otherwise does when first shown
+        KeepTitleReadable(dialog);
         return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
     }
 
 private:
     // A box as narrow as a short prompt would cut the title bar's text short.
-    static void KeepTitleReadable(QMessageBox &box)
+    static void KeepTitleReadable(QDialog &box)
     {
-        if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
-            const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) * 3 / 2 + 120;
-            grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
-                          grid->rowCount(), 0, 1, grid->columnCount());
-        }
+        const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) * 3 / 2 + 120;
+        auto *spacer = new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+        if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+            grid->addItem(spacer, grid->rowCount(), 0, 1, grid->columnCount());
+        else if (auto *column = qobject_cast<QBoxLayout *>(box.layout()))
+            column->addItem(spacer);
+        else
+            delete spacer;
     }
 
     static QMessageBox::Icon IconOf(MessageIcon icon)

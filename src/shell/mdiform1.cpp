@@ -1,5 +1,6 @@
 #include "mdiform1.h"
 
+#include "childwindowkeys.h"
 #include "design.h"
 #include "pictures.h"
 #include "productinfo.h"
@@ -44,6 +45,7 @@ void MDIForm1::Load()
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_window->setCentralWidget(m_mdiArea);
+    new ChildWindowKeys(m_mdiArea);
 
     CreateMenus();
     const QSize client = TwipsSize(RestoredClientWidth, RestoredClientHeight);

@@ -4,7 +4,15 @@
 #include <QPixmap>
 
 // The program's three pictures, drawn from their SVG sources at their design
-// sizes (and crisp at any screen scale).
-QIcon ProgramIcon(); // 48 x 48
-QPixmap Banner();    // 150 x 300, the drill windows' side picture
-QPixmap Medal();     // 256 x 256, the certificate's seal
+// sizes for the device pixel ratio they are shown at (1x, 1.5x, 2x, 3x, ...),
+// so that they stay crisp on any screen. Nothing is drawn before it is asked for.
+
+// Offers 16 to 256 pixels; each size is drawn the first time it is asked for.
+QIcon ProgramIcon();
+// The icon at its design size of 48 x 48, as a picture box shows it; by default
+// for the application's pixel ratio.
+QPixmap IconPicture(qreal pixelRatio = 0);
+// 150 x 300, the drill windows' side picture.
+QPixmap Banner(qreal pixelRatio);
+// 256 x 256, the certificate's seal; by default for the application's pixel ratio.
+QPixmap Medal(qreal pixelRatio = 0);

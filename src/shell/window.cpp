@@ -1,5 +1,7 @@
 #include "window.h"
 
+#include "accessibility.h"
+#include "childwindowkeys.h"
 #include "design.h"
 #include "mdiform1.h"
 #include "pictures.h"
@@ -38,6 +40,8 @@ void Window::Show()
     m_subWindow->show();
     m_subWindow->raise();
     m_program.mainWindow().MdiArea()->setActiveSubWindow(m_subWindow);
+    if (TakesFocus(m_subWindow))
+        FocusFirstControl(m_subWindow);
 }
 
 void Window::Hide()
@@ -46,8 +50,10 @@ void Window::Hide()
         Build();
         Form_Load();
     }
-    if (IsLoaded())
+    if (IsLoaded()) {
+        PassActivationOn(m_subWindow);
         m_subWindow->hide();
+    }
 }
 
 void Window::Unload()
@@ -62,6 +68,8 @@ void Window::Unload()
     m_loadScope = nullptr;
     for (QTimer *timer : subWindow->findChildren<QTimer *>())
         timer->stop();
+    // The window goes only later; the keyboard moves on to another one now.
+    PassActivationOn(subWindow);
     ReleaseControls();
     subWindow->removeEventFilter(this);
     subWindow->hide();
@@ -134,12 +142,16 @@ void Window::Build()
     subWindow->setAttribute(Qt::WA_DeleteOnClose, false);
     if (m_design.border == WindowDesign::Border::None) {
         subWindow->setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
+        // Nothing to work with inside: the keyboard passes it by.
+        subWindow->setFocusPolicy(Qt::NoFocus);
     } else {
         subWindow->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     }
     subWindow->setWidget(client);
     subWindow->setWindowTitle(m_design.caption);
+    if (!m_design.spokenName.isEmpty())
+        SpeakWindowAs(subWindow, m_design.spokenName);
     subWindow->setWindowIcon(m_design.hasIcon ? ProgramIcon() : QIcon());
     m_program.mainWindow().MdiArea()->addSubWindow(subWindow);
     subWindow->setFixedSize(subWindow->sizeHint());

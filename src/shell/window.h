@@ -20,6 +20,8 @@ struct WindowDesign
     QSize clientTwips;
     Border border = Border::Fixed;
     bool hasIcon = true;
+    // What a screen reader calls the window, when its caption is not what it shows.
+    QString spokenName = {};
 };
 
 // One child window of the frame. The object lives for the whole run and keeps
@@ -36,7 +38,8 @@ public:
     // Creates the controls from the design and runs Form_Load; a loaded child
     // window becomes visible at once. Nothing if already loaded.
     void Load();
-    // Loads if needed, makes visible and brings to the front.
+    // Loads if needed, makes visible and brings to the front, with the keyboard
+    // focus on its first control in tab order.
     void Show();
     // Loads if needed (without showing), then makes invisible.
     void Hide();

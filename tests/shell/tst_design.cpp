@@ -53,7 +53,7 @@ private slots:
 
     void picturesRenderAtTheirDesignSizes()
     {
-        const QPixmap banner = Banner();
+        const QPixmap banner = Banner(1.0);
         QCOMPARE(banner.deviceIndependentSize().toSize(), QSize(150, 300));
         const QImage bannerImage = banner.toImage();
         QVERIFY(bannerImage.pixelColor(75, 150).alpha() == 255); // the banner is opaque

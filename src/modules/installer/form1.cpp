@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "accessibility.h"
 #include "design.h"
 #include "designcontrols.h"
 #include "installerrules.h"
@@ -66,6 +67,11 @@ Form1Controls::Form1Controls(QWidget *client)
                   {Label2, "Label2"},
                   {Timer1, "Timer1"},
                   {Timer2, "Timer2"}});
+    Speak({{Frame1, QStringLiteral("Rules")},
+           {Command4, QString(), QStringLiteral("Starts the level")},
+           {Command1, QString(), QStringLiteral("Drill button, left")},
+           {Command2, QString(), QStringLiteral("Drill button, middle")},
+           {Command3, QString(), QStringLiteral("Drill button, right")}});
     QWidget::setTabOrder(Command1, Command2);
     QWidget::setTabOrder(Command2, Command3);
     QWidget::setTabOrder(Command3, Command4);

@@ -1,5 +1,6 @@
 #include "form3controls.h"
 
+#include "accessibility.h"
 #include "design.h"
 #include "designcontrols.h"
 #include "label.h"
@@ -80,4 +81,18 @@ Form3Controls::Form3Controls(QWidget *client)
                   {Frame1, "Frame1"},
                   {Label5, "Label5"},
                   {Timer1, "Timer1"}});
+
+    // Each bar is read with the label that shows its value; the value labels and
+    // the magic number keep their numbers as names, so that a change is announced.
+    Speak({{VScroll1, QStringLiteral("Bar 1")},
+           {VScroll2, QStringLiteral("Bar 2")},
+           {VScroll3, QStringLiteral("Bar 3")},
+           {VScroll4, QStringLiteral("Bar 4")},
+           {Label1, QString(), QStringLiteral("Value of bar 1")},
+           {Label2, QString(), QStringLiteral("Value of bar 2")},
+           {Label3, QString(), QStringLiteral("Value of bar 3")},
+           {Label4, QString(), QStringLiteral("Value of bar 4")},
+           {Label5, QString(), QStringLiteral("Magic number")}});
+    for (std::size_t i = 0; i < bars().size(); ++i)
+        TieLabel(valueLabels()[i], bars()[i]);
 }

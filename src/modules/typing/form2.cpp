@@ -1,5 +1,6 @@
 #include "form2.h"
 
+#include "accessibility.h"
 #include "design.h"
 #include "designcontrols.h"
 #include "label.h"
@@ -103,6 +104,9 @@ Form2Controls::Form2Controls(QWidget *client)
 
     SetColour(Text1, QPalette::Base, ColourOf(RgbColour(224, 224, 224)));
     QWidget::setTabOrder(Text1, Command1);
+
+    Speak({{Text1, QStringLiteral("Typing box"), QStringLiteral("Retype the sentence here")},
+           {Label1, QString(), QStringLiteral("Sentence to retype")}});
 
     startTimer->setObjectName(QStringLiteral("startTimer"));
     startTimer->setInterval(1000);

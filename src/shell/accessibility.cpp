@@ -1,0 +1,47 @@
+#include "accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <QMdiSubWindow>
+
+namespace {
+
+// Qt reads a sub-window by its title whatever name it is given; one that has a
+// spoken name is read through the plain widget interface, which reads that name.
+QAccessibleInterface *NamedSubWindow(const QString &className, QObject *object)
+{
+    if (className != QLatin1String("QMdiSubWindow"))
+        return nullptr;
+    auto *window = qobject_cast<QMdiSubWindow *>(object);
+    if (!window || window->accessibleName().isEmpty())
+        return nullptr;
+    return new QAccessibleWidget(window, QAccessible::Window);
+}
+
+} // namespace
+
+void Speak(std::initializer_list<Spoken> controls)
+{
+    for (const Spoken &spoken : controls) {
+        if (!spoken.name.isEmpty())
+            spoken.control->setAccessibleName(spoken.name);
+        if (!spoken.description.isEmpty())
+            spoken.control->setAccessibleDescription(spoken.description);
+    }
+}
+
+void TieLabel(QLabel *label, QWidget *control)
+{
+    label->setBuddy(control);
+}
+
+void SpeakWindowAs(QWidget *window, const QString &name)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(NamedSubWindow);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    window->setAccessibleName(name);
+}
