@@ -240,6 +240,26 @@ private slots:
         QCOMPARE(form().scrollTicks(), qMin(ticks + 1, 32767));
     }
 
+    // Every bar counts: any one of them off the magic number holds off completion.
+    void oneBarOffHoldsOffCompletion_data()
+    {
+        QTest::addColumn<int>("off");
+        for (int bar = 0; bar < 4; ++bar)
+            QTest::addRow("VScroll%d", bar + 1) << bar;
+    }
+    void oneBarOffHoldsOffCompletion()
+    {
+        QFETCH(int, off);
+        open();
+        std::array<int, 4> values = {7, 7, 7, 7};
+        values[std::size_t(off)] = 6;
+        start(7, values);
+        tick();
+        QVERIFY(m_test->dialogs->messages.isEmpty());
+        QVERIFY(!program().mainWindow().Scroll.Checked());
+        QVERIFY(form().IsVisible());
+    }
+
     void completesOnceWithARealBoxAndTimer()
     {
         startProgram(TestProgram::WithRealDialogs());
