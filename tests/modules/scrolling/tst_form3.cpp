@@ -260,6 +260,21 @@ private slots:
         QVERIFY(form().IsVisible());
     }
 
+    // A tick that comes while another window's box is open is dropped: it would open a second
+    // box over the first.
+    void noTickWhileAnotherWindowsBoxIsOpen()
+    {
+        open();
+        start(4, {4, 4, 4, 4});
+        m_test->dialogs->whileOpen = [this] { tick(); };
+        program().mainWindow().mnuAbout_Click();
+        QCOMPARE(m_test->dialogs->messages.size(), 1);
+        QCOMPARE(form().scrollTicks(), 0);
+        m_test->dialogs->whileOpen = nullptr;
+        tick();
+        verifyCompleted(500);
+    }
+
     void completesOnceWithARealBoxAndTimer()
     {
         startProgram(TestProgram::WithRealDialogs());
