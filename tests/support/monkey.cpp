@@ -38,7 +38,7 @@ const QString LevelDone = u"You finished level "_s;
 const std::array ChildWindows = {WindowName::Form1, WindowName::Form2,    WindowName::Form3,
                                  WindowName::Form4, WindowName::Form5, WindowName::frmAbout};
 // One event in this many is Exit, so that a program lives long enough to be finished.
-constexpr int ExitOneIn = 1500;
+constexpr int ExitOneIn = 4000;
 
 // Stands in for the web view, so that the browser window opens without its engine.
 class BlankView : public QWidget, public WebView
@@ -102,6 +102,7 @@ std::optional<MonkeyFailure> Monkey::Play(const QList<int> &events)
             StartProgram();
         }
         BeforeEvent();
+        Trace(u"event %1"_s.arg(event));
         PlayEvent();
         AfterEvent();
         if (m_failure.isEmpty())
@@ -213,6 +214,7 @@ void Monkey::Choose(MenuItem &item)
     Form1 *installer = Existing<Form1>(*m_test->program);
     if (&item == &frame.Guiden && !frame.Guiden.Checked() && !installer->IsLoaded())
         m_expectedTotal = Add(m_expectedTotal, m_test->program->record().RightClicks);
+    Trace(u"menu "_s + item.action()->text());
     item.action()->trigger(); // a greyed item does nothing, as in the menu
 }
 
@@ -237,6 +239,7 @@ void Monkey::Click(QWidget *control)
     if (!control)
         return;
     const QPoint at(Below(control->width()), Below(control->height()));
+    Trace(u"click %1 \"%2\""_s.arg(control->objectName(), control->property("text").toString()));
     QTest::mouseClick(control, Qt::LeftButton, {}, at);
 }
 
@@ -246,7 +249,14 @@ void Monkey::ClickHelpfully()
 {
     Program &program = *m_test->program;
     MDIForm1 &frame = program.mainWindow();
-    switch (Below(4)) {
+    // The modules still to do, then the certificate.
+    QList<int> todo;
+    const MenuItem *items[] = {&frame.Guiden, &frame.Scroll, &frame.mnuTyping};
+    for (int i = 0; i < 3; ++i)
+        if (!items[i]->Checked())
+            todo.append(i);
+    todo.append(3);
+    switch (todo.at(Below(int(todo.size())))) {
     case 0:
         if (Form1Controls *c = LoadedControls<Form1>(program); c && c->Command4->isVisible()) {
             Click(c->Command4);
@@ -314,6 +324,7 @@ void Monkey::PressKey(QWidget *target)
                                    Qt::Key_Escape,   Qt::Key_Left,    Qt::Key_Right,  Qt::Key_Up,
                                    Qt::Key_Down,     Qt::Key_PageUp,  Qt::Key_PageDown,
                                    Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home,   Qt::Key_End};
+    Trace(u"key to "_s + target->objectName());
     switch (Below(4)) {
     case 0:
         QTest::keySequence(target, QKeySequence::SelectAll);
@@ -349,6 +360,7 @@ void Monkey::Paste(QWidget *target)
     } else {
         text = shortTexts.at(Below(int(shortTexts.size())));
     }
+    Trace(u"paste %1 characters to %2"_s.arg(text.size()).arg(target->objectName()));
     QGuiApplication::clipboard()->setText(text);
     QTest::keySequence(target, QKeySequence::Paste);
 }
@@ -356,8 +368,10 @@ void Monkey::Paste(QWidget *target)
 void Monkey::CloseAWindow()
 {
     Window *window = m_test->program->existingWindow(ChildWindows[Below(ChildWindows.size())]);
-    if (window && window->IsVisible())
+    if (window && window->IsVisible()) {
+        Trace(u"close "_s + window->subWindow()->windowTitle());
         window->subWindow()->close();
+    }
 }
 
 QList<QTimer *> Monkey::RunningTimers() const
@@ -391,8 +405,11 @@ void Monkey::Tick()
     const bool allDone = frame.Guiden.Checked() && frame.Scroll.Checked() && frame.mnuTyping.Checked();
     if (scrolling && scrolling->IsLoaded() && timer == scrolling->controls().Timer1)
         m_scrollTicksBefore = scrolling->scrollTicks();
+    Trace(u"tick %1 of %2"_s.arg(timer->objectName(), static_cast<QWidget *>(timer->parent())->parentWidget()->windowTitle()));
+    // While a box of another window is open, the tick is dropped.
+    const bool delivered = !(panelTick && program.TicksHeldFor(panel));
     QMetaObject::invokeMethod(timer, "timeout");
-    if (panelTick) {
+    if (panelTick && delivered) {
         m_panelTotal = program.record().TotalScore;
         m_panelFinished = allDone;
     }
@@ -405,6 +422,7 @@ void Monkey::BoxIsOpen()
         Fail(u"two boxes: a box opened while another was open"_s);
     ++m_openBoxes;
     RecordingDialogs &dialogs = *m_test->dialogs;
+    Trace(u"box "_s + (dialogs.messages.isEmpty() ? QString() : dialogs.messages.last().prompt));
     if (dialogs.questions.size() == 1 && !m_named) {
         m_named = true;
         ++stats.certificates;
@@ -423,9 +441,14 @@ void Monkey::BoxIsOpen()
     --m_openBoxes;
 }
 
+// The program's draws during this event come from the event's generator too.
 void Monkey::BeforeEvent()
 {
     m_failure.clear();
+    QList<float> &draws = m_test->random->values;
+    draws.clear();
+    for (int i = 0; i < 128; ++i)
+        draws.append(float(m_random.bounded(1 << 24)) / float(1 << 24));
 }
 
 void Monkey::AfterEvent()
@@ -457,6 +480,13 @@ void Monkey::AfterEvent()
                                  Integer(Existing<Form2>(program) ? Existing<Form2>(program)->TypingScore : 0)};
         m_expectedTotal = Add(m_expectedTotal, added[i]);
     }
+}
+
+void Monkey::Trace(const QString &what)
+{
+    static const bool tracing = qEnvironmentVariableIsSet("THORNAX_MONKEY_TRACE");
+    if (tracing)
+        qInfo().noquote() << "monkey:" << what;
 }
 
 void Monkey::Fail(const QString &message)

@@ -63,6 +63,8 @@ private:
     QString BrokenInvariant();
     QString BrokenModuleInvariant();
     void Fail(const QString &message);
+    // Says what the monkey does, when THORNAX_MONKEY_TRACE is set.
+    void Trace(const QString &what);
 
     QList<QWidget *> VisibleControls() const;
     QWidget *TypingTarget() const;
