@@ -25,7 +25,7 @@ private slots:
     {
         const auto first = quint32(Setting("THORNAX_MONKEY_SEED", 1));
         const int seeds = Setting("THORNAX_MONKEY_SEEDS", 1);
-        const int events = Setting("THORNAX_MONKEY_EVENTS", 3000);
+        const int events = Setting("THORNAX_MONKEY_EVENTS", 20000);
         const QStringList only =
             qEnvironmentVariable("THORNAX_MONKEY_ONLY").split(u',', Qt::SkipEmptyParts);
         for (quint32 seed = first; seed < first + quint32(seeds); ++seed) {
