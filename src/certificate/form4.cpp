@@ -3,8 +3,8 @@
 #include "design.h"
 #include "label.h"
 #include "pictures.h"
-#include "textdisplay.h"
 #include "program.h"
+#include "textdisplay.h"
 #include "valuerules.h"
 
 #include <QPainter>
@@ -49,8 +49,9 @@ Label *NewLabel(QWidget *client, const QString &caption, QRect geometry, const Q
 // The certificate made out to the name.
 QString CertificateText(const QString &name)
 {
-    return QStringLiteral("Hereby, ") + name + QStringLiteral(" is a Thornax certificated Windows") +
-           CharOf(153) + QStringLiteral(" user.") + CharOf(13) +
+    return QStringLiteral("Hereby, ") + name +
+           QStringLiteral(" is a Thornax certificated Windows") + CharOf(153) +
+           QStringLiteral(" user.") + CharOf(13) +
            QStringLiteral("He can, and will use the operating system with full effiency.") +
            CharOf(13) +
            QStringLiteral("He is also considered indeed suitable for all kinds of jobs, "
@@ -76,7 +77,6 @@ QString Isolated(const QString &name)
     return QString(unmatched + 1, QChar(FirstStrongIsolate)) + name +
            QString(open + 1, QChar(PopIsolate));
 }
-
 
 } // namespace
 

@@ -47,8 +47,8 @@ private slots:
             }
             const auto failure = monkey.PlayAndShrink(events);
             QVERIFY2(!failure, failure ? qPrintable(*failure) : "");
-            qInfo("monkey: seed %u passed: %d programs, %d modules finished, %d certificates",
-                  seed, monkey.stats.episodes, monkey.stats.modules, monkey.stats.certificates);
+            qInfo("monkey: seed %u passed: %d programs, %d modules finished, %d certificates", seed,
+                  monkey.stats.episodes, monkey.stats.modules, monkey.stats.certificates);
         }
     }
 };

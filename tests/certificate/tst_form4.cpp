@@ -68,8 +68,8 @@ private slots:
         const QString caption = "Hereby, "_L1 + answers.value(0) + Rest;
         QCOMPARE(text->Caption(), caption);
         QCOMPARE(text->textFormat(), Qt::PlainText);
-        QCOMPARE(text->text(),
-                 QString(u"Hereby, \u2068"_s + answers.value(0) + u"\u2069"_s + Rest).replace(u'\r', u'\n'));
+        QCOMPARE(text->text(), QString(u"Hereby, \u2068"_s + answers.value(0) + u"\u2069"_s + Rest)
+                                   .replace(u'\r', u'\n'));
         QVERIFY(!text->buddy());
         QCOMPARE(text->size(), QSize(433, 113));
         QCOMPARE(window()->widget()->size(), QSize(459, 501));
@@ -100,7 +100,9 @@ private slots:
         layout.beginLayout();
         QTextLine line = layout.createLine();
         layout.endLayout();
-        const auto x = [&](const char *word) { return line.cursorToX(shown.indexOf(QLatin1String(word))); };
+        const auto x = [&](const char *word) {
+            return line.cursorToX(shown.indexOf(QLatin1String(word)));
+        };
         QVERIFY(x("Hereby") < x("is a"));
         QVERIFY(x("is a") < x("Thornax"));
         QVERIFY(x("Windows") < x("user."));

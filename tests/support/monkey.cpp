@@ -35,7 +35,7 @@ namespace {
 
 const QString Done = u"You have completed this module!"_s;
 const QString LevelDone = u"You finished level "_s;
-const std::array ChildWindows = {WindowName::Form1, WindowName::Form2,    WindowName::Form3,
+const std::array ChildWindows = {WindowName::Form1, WindowName::Form2, WindowName::Form3,
                                  WindowName::Form4, WindowName::Form5, WindowName::frmAbout};
 // One event in this many is Exit, so that a program lives long enough to be finished.
 constexpr int ExitOneIn = 4000;
@@ -149,13 +149,12 @@ std::optional<QString> Monkey::PlayAndShrink(int count)
     for (int e : shortest)
         numbers.append(QString::number(e));
     return u"seed %1, event %2: %3\n  replay: THORNAX_MONKEY_SEED=%1 THORNAX_MONKEY_EVENTS=%4\n"
-           "  shrunk to %5 events: THORNAX_MONKEY_SEED=%1 THORNAX_MONKEY_ONLY=%6"_s
-        .arg(m_seed)
-        .arg(failure->event)
-        .arg(failure->message)
-        .arg(failure->event + 1)
-        .arg(shortest.size())
-        .arg(numbers.join(u','));
+           "  shrunk to %5 events: THORNAX_MONKEY_SEED=%1 THORNAX_MONKEY_ONLY=%6"_s.arg(m_seed)
+               .arg(failure->event)
+               .arg(failure->message)
+               .arg(failure->event + 1)
+               .arg(shortest.size())
+               .arg(numbers.join(u','));
 }
 
 void Monkey::StartProgram()
@@ -163,7 +162,8 @@ void Monkey::StartProgram()
     m_test = std::make_unique<TestProgram>();
     Program &program = *m_test->program;
     RegisterWindows(program);
-    program.window<Form5>().SetWebViewFactory([](QWidget *parent) { return new BlankView(parent); });
+    program.window<Form5>().SetWebViewFactory(
+        [](QWidget *parent) { return new BlankView(parent); });
     m_test->dialogs->whileOpen = [this] { BoxIsOpen(); };
     m_expectedTotal = Integer(0);
     m_panelTotal = Integer(0);
@@ -226,9 +226,9 @@ QList<QWidget *> Monkey::VisibleControls() const
         if (!window || !window->IsVisible())
             continue;
         for (QWidget *w : window->subWindow()->widget()->findChildren<QWidget *>())
-            if (w->isVisible() && (qobject_cast<QAbstractButton *>(w) ||
-                                   qobject_cast<QScrollBar *>(w) || qobject_cast<TextBox *>(w) ||
-                                   qobject_cast<QLineEdit *>(w)))
+            if (w->isVisible() &&
+                (qobject_cast<QAbstractButton *>(w) || qobject_cast<QScrollBar *>(w) ||
+                 qobject_cast<TextBox *>(w) || qobject_cast<QLineEdit *>(w)))
                 controls.append(w);
     }
     return controls;
@@ -307,23 +307,23 @@ void Monkey::ClickHelpfully()
 }
 
 // The typing box while it takes text, else any visible control.
-QWidget *Monkey::TypingTarget() const
+QWidget *Monkey::TypingTarget()
 {
     Form2Controls *c = LoadedControls<Form2>(*m_test->program);
     if (c && c->Text1->isEnabled() && c->Text1->isVisible())
         return c->Text1;
     const QList<QWidget *> controls = VisibleControls();
-    return controls.isEmpty() ? nullptr : controls.at(0);
+    return controls.isEmpty() ? nullptr : controls.at(Below(int(controls.size())));
 }
 
 void Monkey::PressKey(QWidget *target)
 {
     if (!target || !m_test->program->mainWindow().widget()->isAncestorOf(target))
         return;
-    static const Qt::Key keys[] = {Qt::Key_Tab,      Qt::Key_Backtab, Qt::Key_Space,  Qt::Key_Return,
-                                   Qt::Key_Escape,   Qt::Key_Left,    Qt::Key_Right,  Qt::Key_Up,
-                                   Qt::Key_Down,     Qt::Key_PageUp,  Qt::Key_PageDown,
-                                   Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home,   Qt::Key_End};
+    static const Qt::Key keys[] = {
+        Qt::Key_Tab,      Qt::Key_Backtab,   Qt::Key_Space,  Qt::Key_Return, Qt::Key_Escape,
+        Qt::Key_Left,     Qt::Key_Right,     Qt::Key_Up,     Qt::Key_Down,   Qt::Key_PageUp,
+        Qt::Key_PageDown, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home,   Qt::Key_End};
     Trace(u"key to "_s + target->objectName());
     switch (Below(4)) {
     case 0:
@@ -402,10 +402,13 @@ void Monkey::Tick()
     Form3 *scrolling = Existing<Form3>(program);
     frmAbout *panel = Existing<frmAbout>(program);
     const bool panelTick = timer->parent() == panel->subWindow()->widget();
-    const bool allDone = frame.Guiden.Checked() && frame.Scroll.Checked() && frame.mnuTyping.Checked();
+    const bool allDone =
+        frame.Guiden.Checked() && frame.Scroll.Checked() && frame.mnuTyping.Checked();
     if (scrolling && scrolling->IsLoaded() && timer == scrolling->controls().Timer1)
         m_scrollTicksBefore = scrolling->scrollTicks();
-    Trace(u"tick %1 of %2"_s.arg(timer->objectName(), static_cast<QWidget *>(timer->parent())->parentWidget()->windowTitle()));
+    Trace(u"tick %1 of %2"_s.arg(
+        timer->objectName(),
+        static_cast<QWidget *>(timer->parent())->parentWidget()->windowTitle()));
     // While a box of another window is open, the tick is dropped.
     const bool delivered = !(panelTick && program.TicksHeldFor(panel));
     QMetaObject::invokeMethod(timer, "timeout");
@@ -426,9 +429,14 @@ void Monkey::BoxIsOpen()
     if (dialogs.questions.size() == 1 && !m_named) {
         m_named = true;
         ++stats.certificates;
-        static const QStringList names = {
-            u""_s, u"abc"_s, u"\u202Eevil"_s, u"Ann\u2069\u202Ex"_s, u"<b>Bo</b> & Co"_s,
-            u"tab\tand\rreturn"_s, u"\u05D0\u05D1\u05D2"_s, QString(300, u'W')};
+        static const QStringList names = {u""_s,
+                                          u"abc"_s,
+                                          u"\u202Eevil"_s,
+                                          u"Ann\u2069\u202Ex"_s,
+                                          u"<b>Bo</b> & Co"_s,
+                                          u"tab\tand\rreturn"_s,
+                                          u"\u05D0\u05D1\u05D2"_s,
+                                          QString(300, u'W')};
         m_name = names.at(Below(int(names.size())));
         dialogs.answers = {m_name};
     }
@@ -465,7 +473,8 @@ void Monkey::AfterEvent()
             ++m_completions;
         else if (prompt.startsWith(LevelDone))
             m_expectedTotal =
-                Add(m_expectedTotal, Integer(qint16(15 * (prompt.mid(LevelDone.size(), 1).toInt() + 1))));
+                Add(m_expectedTotal,
+                    Integer(qint16(15 * (prompt.mid(LevelDone.size(), 1).toInt() + 1))));
     }
     MDIForm1 &frame = program.mainWindow();
     const MenuItem *items[] = {&frame.Guiden, &frame.Scroll, &frame.mnuTyping};
@@ -476,8 +485,9 @@ void Monkey::AfterEvent()
             return Fail(u"a check mark went: a module's mark was taken away"_s);
         m_checked[i] = true;
         ++stats.modules;
-        const Variant added[] = {Integer(60), Subtract(Integer(500), Integer(m_scrollTicksBefore)),
-                                 Integer(Existing<Form2>(program) ? Existing<Form2>(program)->TypingScore : 0)};
+        const Variant added[] = {
+            Integer(60), Subtract(Integer(500), Integer(m_scrollTicksBefore)),
+            Integer(Existing<Form2>(program) ? Existing<Form2>(program)->TypingScore : 0)};
         m_expectedTotal = Add(m_expectedTotal, added[i]);
     }
 }
@@ -503,10 +513,11 @@ QString Monkey::BrokenInvariant()
     if (!panel || !panel->IsVisible())
         return u"score panel: it is not shown"_s;
     const QString t = Concat(m_panelTotal, Text(QString())).toText();
-    const QString line = m_panelFinished ? u"Finished with "_s + t + u" points!"_s
-                                         : u"Total Score: "_s + t;
+    const QString line =
+        m_panelFinished ? u"Finished with "_s + t + u" points!"_s : u"Total Score: "_s + t;
     if (panel->controls().Pryl->Caption() != line)
-        return u"score panel: it reads \"%1\" instead of \"%2\""_s.arg(panel->controls().Pryl->Caption(), line);
+        return u"score panel: it reads \"%1\" instead of \"%2\""_s.arg(
+            panel->controls().Pryl->Caption(), line);
     if (program.record().TotalScore.toDouble() != m_expectedTotal.toDouble())
         return u"total: TotalScore is %1, the modules added %2"_s.arg(
             program.record().TotalScore.toText(), m_expectedTotal.toText());
@@ -518,12 +529,14 @@ QString Monkey::BrokenInvariant()
             return u"check mark: the menu shows %1 otherwise"_s.arg(item->action()->text());
     }
     if (m_completions != checked)
-        return u"completion: %1 completion messages for %2 checked modules"_s.arg(m_completions).arg(checked);
+        return u"completion: %1 completion messages for %2 checked modules"_s.arg(m_completions)
+            .arg(checked);
 
     const qsizetype asked = m_test->dialogs->questions.size();
     Form4 *certificate = Existing<Form4>(program);
     if (asked > 1 || (asked == 1 && !m_panelFinished))
-        return u"certificate: the name was asked for %1 times, finished %2"_s.arg(asked).arg(m_panelFinished);
+        return u"certificate: the name was asked for %1 times, finished %2"_s.arg(asked).arg(
+            m_panelFinished);
     if (frame.mnuCertificate.Enabled() && (!m_panelFinished || asked > 0))
         return u"certificate: the item is enabled"_s;
     if (certificate && certificate->IsLoaded()) {
@@ -532,7 +545,8 @@ QString Monkey::BrokenInvariant()
         if (certificate->controls().Label2->Caption() != CertificateText(m_name))
             return u"certificate: its text is not made out to the name"_s;
     }
-    if (Form1 *installer = Existing<Form1>(program); frame.Guiden.Checked() && installer->IsVisible())
+    if (Form1 *installer = Existing<Form1>(program);
+        frame.Guiden.Checked() && installer->IsVisible())
         return u"loaded: the finished installer is shown"_s;
     Form2 *typing = Existing<Form2>(program);
     Form3 *scrolling = Existing<Form3>(program);
@@ -549,26 +563,30 @@ QString Monkey::BrokenModuleInvariant()
     Program &program = *m_test->program;
     Module1 &record = program.record();
     if (record.RightClicks.kind() != Variant::Kind::Integer || record.RightClicks.toInteger() < 0 ||
-        record.RightClicks.toInteger() > 14 || record.InstallerLevel.kind() != Variant::Kind::Integer ||
+        record.RightClicks.toInteger() > 14 ||
+        record.InstallerLevel.kind() != Variant::Kind::Integer ||
         record.InstallerLevel.toInteger() < 0 || record.InstallerLevel.toInteger() > 3 ||
         record.TimeUsed.kind() != Variant::Kind::Integer)
         return u"counter: RightClicks %1, InstallerLevel %2, TimeUsed %3"_s.arg(
             record.RightClicks.toText(), record.InstallerLevel.toText(), record.TimeUsed.toText());
-    if (!record.ScrollDrift.isEmpty() && !QList<double>{0, -1, -2}.contains(record.ScrollDrift.toDouble()))
+    if (!record.ScrollDrift.isEmpty() &&
+        !QList<double>{0, -1, -2}.contains(record.ScrollDrift.toDouble()))
         return u"counter: ScrollDrift %1"_s.arg(record.ScrollDrift.toText());
 
     if (Form1Controls *c = LoadedControls<Form1>(program)) {
         const bool drill = !c->Command1->isHidden();
-        if (!c->Command4->isHidden() == drill ||
-            c->Command2->isHidden() == drill || c->Command3->isHidden() == drill ||
-            c->Timer1->isActive() != drill || c->Timer2->isActive() != drill)
+        if (!c->Command4->isHidden() == drill || c->Command2->isHidden() == drill ||
+            c->Command3->isHidden() == drill || c->Timer1->isActive() != drill ||
+            c->Timer2->isActive() != drill)
             return u"installer: START and the drill buttons"_s;
         bool matches = !drill;
         for (int limit : {290, 280, 270})
-            matches = matches || c->Label2->Caption() ==
-                                     RemainingTimeText(Subtract(Integer(qint16(limit)), record.TimeUsed));
+            matches =
+                matches || c->Label2->Caption() ==
+                               RemainingTimeText(Subtract(Integer(qint16(limit)), record.TimeUsed));
         if (!matches)
-            return u"installer: \"%1\" with TimeUsed %2"_s.arg(c->Label2->Caption(), record.TimeUsed.toText());
+            return u"installer: \"%1\" with TimeUsed %2"_s.arg(c->Label2->Caption(),
+                                                               record.TimeUsed.toText());
     }
     if (Form3Controls *c = LoadedControls<Form3>(program)) {
         const bool drill = c->Command1->isHidden();

@@ -67,7 +67,7 @@ private:
     void Trace(const QString &what);
 
     QList<QWidget *> VisibleControls() const;
-    QWidget *TypingTarget() const;
+    QWidget *TypingTarget();
     QList<QTimer *> RunningTimers() const;
     int Below(int bound) { return int(m_random.bounded(bound)); }
 
@@ -79,8 +79,8 @@ private:
     QString m_failure;
 
     // What the monkey knows of the run, to check the program against.
-    Variant m_expectedTotal;  // the sum of what each module has added
-    Variant m_panelTotal;     // the total at the score panel's last tick
+    Variant m_expectedTotal; // the sum of what each module has added
+    Variant m_panelTotal;    // the total at the score panel's last tick
     bool m_panelFinished = false;
     int m_openBoxes = 0;
     int m_messagesSeen = 0;

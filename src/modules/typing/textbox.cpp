@@ -69,7 +69,7 @@ QString ShownPaste(QString text)
 // Backspace, Delete, Escape, Tab or Enter, nor a shortcut.
 bool TypesControl(const QKeyEvent &event)
 {
-    static const QList<int> editingKeys = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Escape,
+    static const QList<int> editingKeys = {Qt::Key_Backspace, Qt::Key_Delete,  Qt::Key_Escape,
                                            Qt::Key_Tab,       Qt::Key_Backtab, Qt::Key_Return,
                                            Qt::Key_Enter};
     const QString text = event.text();
