@@ -5,6 +5,7 @@
 #include "label.h"
 #include "pictures.h"
 #include "program.h"
+#include "textdisplay.h"
 #include "valuerules.h"
 
 #include <QPainter>
@@ -43,8 +44,39 @@ Label *NewLabel(QWidget *client, const QString &caption, QRect geometry, const Q
     auto *label = new Label(client, caption);
     label->setGeometry(geometry);
     label->setFont(font);
-    label->SetForeColour(TextColour());
     return label;
+}
+
+// The certificate made out to the name.
+QString CertificateText(const QString &name)
+{
+    return QStringLiteral("Hereby, ") + name +
+           QStringLiteral(" is a Thornax certificated Windows") + CharOf(153) +
+           QStringLiteral(" user.") + CharOf(13) +
+           QStringLiteral("He can, and will use the operating system with full effiency.") +
+           CharOf(13) +
+           QStringLiteral("He is also considered indeed suitable for all kinds of jobs, "
+                          "such as programmer, network technician, even a member of "
+                          "the Frostlan tech-Crew.");
+}
+
+// The name set apart from the words around it, so that direction marks typed in
+// it (a right-to-left override, say) end with it. Every isolate the name opens
+// is closed after it, and every one it closes without opening gets an opening before.
+QString Isolated(const QString &name)
+{
+    constexpr char16_t FirstStrongIsolate = 0x2068, PopIsolate = 0x2069;
+    qsizetype open = 0, unmatched = 0;
+    for (QChar c : name) {
+        if (c.unicode() >= 0x2066 && c.unicode() <= FirstStrongIsolate)
+            ++open;
+        else if (c.unicode() == PopIsolate && open > 0)
+            --open;
+        else if (c.unicode() == PopIsolate)
+            ++unmatched;
+    }
+    return QString(unmatched + 1, QChar(FirstStrongIsolate)) + name +
+           QString(open + 1, QChar(PopIsolate));
 }
 
 } // namespace
@@ -61,6 +93,7 @@ Form4Controls::Form4Controls(QWidget *client)
       Label2(new WrappingLabel(client))
 {
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->SetForeColour(TextColour());
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -92,13 +125,7 @@ Form4::Form4(Program &program)
 void Form4::Form_Load()
 {
     const QString name = m_program.AskText(QStringLiteral("Please enter your name"));
-    const QString text =
-        QStringLiteral("Hereby, ") + name + QStringLiteral(" is a Thornax certificated Windows") +
-        CharOf(153) + QStringLiteral(" user.") + CharOf(13) +
-        QStringLiteral("He can, and will use the operating system with full effiency.") +
-        CharOf(13) +
-        QStringLiteral("He is also considered indeed suitable for all kinds of jobs, "
-                       "such as programmer, network technician, even a member of "
-                       "the Frostlan tech-Crew.");
-    ui().Label2->SetCaption(text);
+    ui().Label2->SetCaption(CertificateText(name));
+    // The caption keeps the name as typed; what is drawn keeps it from turning the words round.
+    ui().Label2->setText(DisplayText(CertificateText(Isolated(name))));
 }

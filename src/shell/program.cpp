@@ -6,6 +6,8 @@
 
 #include <QtGlobal>
 
+#include <utility>
+
 Program::Program(Services services)
     : m_services(std::move(services)), m_mainWindow(std::make_unique<MDIForm1>(*this))
 {
@@ -43,6 +45,36 @@ Window &Program::window(WindowName name)
 Variant Program::DrawFrom1To(qint16 n)
 {
     return Add(IntPart(Multiply(Single(RandomUnit()), Integer(n))), Integer(1));
+}
+
+template<class Box> auto Program::WhileBoxIsOpen(Box &&box)
+{
+    const Window *outerOpener = std::exchange(m_boxOpener, m_running);
+    ++m_openBoxes;
+    auto answer = box();
+    --m_openBoxes;
+    m_boxOpener = outerOpener;
+    return answer;
+}
+
+void Program::ShowMessage(const QString &prompt, MessageIcon icon)
+{
+    WhileBoxIsOpen([&] {
+        m_services.dialogs->ShowMessage(prompt, icon);
+        return 0;
+    });
+}
+
+QString Program::AskText(const QString &prompt)
+{
+    return WhileBoxIsOpen([&] { return m_services.dialogs->AskText(prompt); });
+}
+
+void Program::RunHandler(const Window *window, const std::function<void()> &handler)
+{
+    const Window *outer = std::exchange(m_running, window);
+    handler();
+    m_running = outer;
 }
 
 Window *Program::existingWindow(WindowName name) const

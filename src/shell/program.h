@@ -43,12 +43,18 @@ public:
     // The drills' one pattern of draw, IntPart(RandomUnit() x n) + 1: a Single
     // from 1 to n, each equally likely.
     Variant DrawFrom1To(qint16 n);
-    void ShowMessage(const QString &prompt, MessageIcon icon = MessageIcon::None)
-    {
-        m_services.dialogs->ShowMessage(prompt, icon);
-    }
-    QString AskText(const QString &prompt) { return m_services.dialogs->AskText(prompt); }
+    void ShowMessage(const QString &prompt, MessageIcon icon = MessageIcon::None);
+    QString AskText(const QString &prompt);
     void EndProgram() { m_services.end->EndProgram(); }
+
+    // Runs a handler of the window; a box that it opens is that window's.
+    void RunHandler(const Window *window, const std::function<void()> &handler);
+    // While a box is open, only the window that opened it goes on ticking: a
+    // tick of any other could open a second box over it.
+    bool TicksHeldFor(const Window *window) const
+    {
+        return m_openBoxes > 0 && m_boxOpener != window;
+    }
 
 private:
     Services m_services;
@@ -57,4 +63,9 @@ private:
     // Declared before the windows so that it outlives them.
     std::unique_ptr<MDIForm1> m_mainWindow;
     std::map<WindowName, std::unique_ptr<Window>> m_windows;
+    const Window *m_running = nullptr;   // whose handler runs, if a window's
+    const Window *m_boxOpener = nullptr; // whose handler opened the open box
+    int m_openBoxes = 0;
+
+    template<class Box> auto WhileBoxIsOpen(Box &&box);
 };

@@ -131,6 +131,16 @@ bool Window::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
+bool Window::TicksHeld() const
+{
+    return m_program.TicksHeldFor(this);
+}
+
+void Window::RunHandler(const std::function<void()> &handler)
+{
+    m_program.RunHandler(this, handler);
+}
+
 void Window::Build()
 {
     m_loadScope = new QObject(this);

@@ -5,10 +5,13 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <type_traits>
 
 class Program;
 #include <QMdiSubWindow>
+class QTimer;
 class QWidget;
 
 // How a child window looks before any handler runs.
@@ -70,11 +73,18 @@ protected:
     virtual void Form_Load() {}
 
     // Runs a handler on a control's signal for as long as this load lasts: a
-    // signal that an unloaded control still sends never reaches the window.
+    // signal that an unloaded control still sends never reaches the window. A
+    // timer's tick is dropped while another window's box is open.
     template<class Sender, class Signal, class Handler>
     void On(Sender *sender, Signal signal, Handler &&handler)
     {
-        QObject::connect(sender, signal, m_loadScope, std::forward<Handler>(handler));
+        QObject::connect(sender, signal, m_loadScope,
+                         [this, handler = std::forward<Handler>(handler)](
+                             auto &&...args) -> decltype(handler(args...)) {
+                             if (std::is_base_of_v<QTimer, Sender> && TicksHeld())
+                                 return;
+                             RunHandler([&] { handler(args...); });
+                         });
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -83,6 +93,8 @@ protected:
 
 private:
     void Build();
+    bool TicksHeld() const;
+    void RunHandler(const std::function<void()> &handler);
 
     WindowDesign m_design;
     QPointer<QMdiSubWindow> m_subWindow;

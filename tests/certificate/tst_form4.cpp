@@ -4,6 +4,7 @@
 #include "placeholderwindow.h"
 #include "testprogram.h"
 
+#include <QTextLayout>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -67,11 +68,44 @@ private slots:
         const QString caption = "Hereby, "_L1 + answers.value(0) + Rest;
         QCOMPARE(text->Caption(), caption);
         QCOMPARE(text->textFormat(), Qt::PlainText);
-        QCOMPARE(text->text(), QString(caption).replace(u'\r', u'\n'));
+        QCOMPARE(text->text(), QString(u"Hereby, \u2068"_s + answers.value(0) + u"\u2069"_s + Rest)
+                                   .replace(u'\r', u'\n'));
         QVERIFY(!text->buddy());
         QCOMPARE(text->size(), QSize(433, 113));
         QCOMPARE(window()->widget()->size(), QSize(459, 501));
         QVERIFY(!text->grab().isNull()); // painting copes with it too
+    }
+
+    // Direction marks in a name end with the name: the certificate's own words keep their
+    // order, while every character typed stays in the text.
+    void directionMarksInTheNameEndWithIt_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("right-to-left override") << u"\u202Eevil"_s;
+        QTest::newRow("embedding left open") << u"\u202Bx\u202Ay"_s;
+        QTest::newRow("stray pop, then override") << u"Ann\u2069\u202Ex"_s;
+        QTest::newRow("isolate left open") << u"\u2067\u05D0\u05D1"_s;
+        QTest::newRow("right-to-left letters") << u"\u05D0\u05D1\u05D2"_s;
+    }
+    void directionMarksInTheNameEndWithIt()
+    {
+        QFETCH(QString, name);
+        GetCertificate({name});
+        Label *text = label("Label2");
+        QCOMPARE(text->Caption(), "Hereby, "_L1 + name + Rest);
+        const QString shown = text->text().section(u'\n', 0, 0);
+        QVERIFY(shown.contains(name));
+
+        QTextLayout layout(shown, text->font());
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        layout.endLayout();
+        const auto x = [&](const char *word) {
+            return line.cursorToX(shown.indexOf(QLatin1String(word)));
+        };
+        QVERIFY(x("Hereby") < x("is a"));
+        QVERIFY(x("is a") < x("Thornax"));
+        QVERIFY(x("Windows") < x("user."));
     }
 
     // Asked for the name before it shows its design; once per run: the item stays grey, also
@@ -89,6 +123,8 @@ private slots:
         QCOMPARE(title->Caption(), "ThorNax Certificate");
         QCOMPARE(title->font().family(), "Times New Roman");
         QVERIFY(title->font().bold() && title->font().italic());
+        // Drawn in the window-text colour, like any label that is given none.
+        QCOMPARE(label("Label3")->ForeColour(), qApp->palette().color(QPalette::WindowText));
         QCOMPARE(label("Label3")->Caption(),
                  u"Windows\u2122 is a registered trademark of Microsoft\u2122 Coporation"_s);
         QCOMPARE(window()->findChild<QLabel *>("Image1")->pixmap().deviceIndependentSize(),

@@ -58,6 +58,14 @@ private slots:
         QCOMPARE(w.loads, 1);
     }
 
+    // On a frame that is on screen, as the user sees it.
+    void aLoadedWindowIsSeen()
+    {
+        m_test->program->mainWindow().widget()->show();
+        window().Load();
+        QVERIFY(window().subWindow()->isVisible());
+    }
+
     void hideLoadsWithoutShowing()
     {
         PlaceholderWindow &w = window();

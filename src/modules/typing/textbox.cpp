@@ -1,6 +1,7 @@
 #include "textbox.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -50,6 +51,31 @@ QString ShownText(const QString &text)
         }
     }
     return shown;
+}
+
+// A pasted text as the box shows it: each line break, of whatever kind, breaks
+// the line as Enter does; every other control character is its picture.
+QString ShownPaste(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    for (QChar &c : text)
+        if (c != QLatin1Char('\n') && IsControl(c.unicode()))
+            c = PictureOf(c.unicode());
+    return text;
+}
+
+// A key that sends a control character of its own rather than editing: not
+// Backspace, Delete, Escape, Tab or Enter, nor a shortcut.
+bool TypesControl(const QKeyEvent &event)
+{
+    static const QList<int> editingKeys = {Qt::Key_Backspace, Qt::Key_Delete,  Qt::Key_Escape,
+                                           Qt::Key_Tab,       Qt::Key_Backtab, Qt::Key_Return,
+                                           Qt::Key_Enter};
+    const QString text = event.text();
+    return text.size() == 1 && IsControl(text.at(0).unicode()) &&
+           !editingKeys.contains(event.key()) &&
+           !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
 
 QString TextOfShown(QStringView shownLine)
@@ -111,8 +137,23 @@ bool TextBox::TextEquals(const QString &text) const
     return TextLength() == text.size() && Text() == text;
 }
 
+void TextBox::insertFromMimeData(const QMimeData *source)
+{
+    if (!source->hasText())
+        return;
+    QMimeData shown;
+    shown.setText(ShownPaste(source->text()));
+    QPlainTextEdit::insertFromMimeData(&shown);
+}
+
 void TextBox::keyPressEvent(QKeyEvent *event)
 {
+    // The editor would drop a typed control character; it goes in as its picture.
+    if (TypesControl(*event)) {
+        insertPlainText(PictureOf(event->text().at(0).unicode()));
+        event->accept();
+        return;
+    }
     // Shift+Enter would break the line without a paragraph; every Enter is one line break here.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         event->modifiers().testFlag(Qt::ShiftModifier)) {

@@ -3,10 +3,10 @@
 #include <QPlainTextEdit>
 #include <QString>
 
-// A multi-line text box whose text is exactly what was typed and assigned: a
-// line break typed with Enter is a carriage return and a line feed, and every
-// other control character stays one character of the text, shown as its
-// visible sign so that the user can see it and delete it.
+// A multi-line text box whose text is exactly what was typed, pasted and
+// assigned: a line break typed with Enter or pasted is a carriage return and a
+// line feed, and every other control character stays one character of the
+// text, shown as its visible sign so that the user can see it and delete it.
 class TextBox : public QPlainTextEdit
 {
     Q_OBJECT
@@ -26,5 +26,6 @@ signals:
     void Change();
 
 protected:
+    void insertFromMimeData(const QMimeData *source) override;
     void keyPressEvent(QKeyEvent *event) override;
 };

@@ -240,6 +240,41 @@ private slots:
         QCOMPARE(form().scrollTicks(), qMin(ticks + 1, 32767));
     }
 
+    // Every bar counts: any one of them off the magic number holds off completion.
+    void oneBarOffHoldsOffCompletion_data()
+    {
+        QTest::addColumn<int>("off");
+        for (int bar = 0; bar < 4; ++bar)
+            QTest::addRow("VScroll%d", bar + 1) << bar;
+    }
+    void oneBarOffHoldsOffCompletion()
+    {
+        QFETCH(int, off);
+        open();
+        std::array<int, 4> values = {7, 7, 7, 7};
+        values[std::size_t(off)] = 6;
+        start(7, values);
+        tick();
+        QVERIFY(m_test->dialogs->messages.isEmpty());
+        QVERIFY(!program().mainWindow().Scroll.Checked());
+        QVERIFY(form().IsVisible());
+    }
+
+    // A tick that comes while another window's box is open is dropped: it would open a second
+    // box over the first.
+    void noTickWhileAnotherWindowsBoxIsOpen()
+    {
+        open();
+        start(4, {4, 4, 4, 4});
+        m_test->dialogs->whileOpen = [this] { tick(); };
+        program().mainWindow().mnuAbout_Click();
+        QCOMPARE(m_test->dialogs->messages.size(), 1);
+        QCOMPARE(form().scrollTicks(), 0);
+        m_test->dialogs->whileOpen = nullptr;
+        tick();
+        verifyCompleted(500);
+    }
+
     void completesOnceWithARealBoxAndTimer()
     {
         startProgram(TestProgram::WithRealDialogs());

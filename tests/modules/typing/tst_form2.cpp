@@ -277,6 +277,17 @@ private slots:
         verifyCompleted(Integer(197 * 25));
     }
 
+    void completionAddsToTheRunningTotal()
+    {
+        program().record().TotalScore = Integer(135);
+        open();
+        start();
+        box()->insertPlainText(QStringLiteral("ten chars!"));
+        tick();
+        box()->SetText(Fox);
+        verifyCompleted(Integer(135 + 199 * 10));
+    }
+
     void closingEarlyKeepsTheCounters()
     {
         open();

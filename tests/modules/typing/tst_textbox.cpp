@@ -1,5 +1,7 @@
 #include "textbox.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QtTest>
@@ -47,6 +49,45 @@ private slots:
         box.moveCursor(QTextCursor::End);
         QTest::keyClick(&box, Qt::Key_Backspace);
         QCOMPARE(box.Text(), text.chopped(shownLines == 2 && text.endsWith(u"\r\n") ? 2 : 1));
+    }
+
+    // Assigned, pasted or typed, a control character is one character of the text, shown as
+    // its picture and taken by one Backspace; a pasted line break breaks the line.
+    void controlCharactersShowAsTheirPictures_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("code 1 assigned") << "assign" << u"\x01"_s << u"\x01"_s << u"\u2401"_s;
+        QTest::newRow("code 1 pasted") << "paste" << u"\x01"_s << u"\x01"_s << u"\u2401"_s;
+        QTest::newRow("code 1 typed") << "type" << u"\x01"_s << u"\x01"_s << u"\u2401"_s;
+        QTest::newRow("code 127 typed") << "type" << u"\x7f"_s << u"\x7f"_s << u"\u2421"_s;
+        QTest::newRow("tab, escape, delete pasted")
+            << "paste" << u"a\t\x1b\x7f"_s << u"a\t\x1b\x7f"_s << u"a\u2409\u241b\u2421"_s;
+        QTest::newRow("line breaks pasted")
+            << "paste" << u"a\rb\nc\r\nd"_s << u"a\r\nb\r\nc\r\nd"_s << u"a\nb\nc\nd"_s;
+    }
+    void controlCharactersShowAsTheirPictures()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, input);
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        TextBox box;
+        if (how == u"assign"_s) {
+            box.SetText(input);
+        } else if (how == u"paste"_s) {
+            QGuiApplication::clipboard()->setText(input);
+            QTest::keySequence(&box, QKeySequence::Paste);
+        } else {
+            QTest::sendKeyEvent(QTest::Click, &box, Qt::Key_unknown, input, Qt::NoModifier);
+        }
+        QCOMPARE(box.Text(), text);
+        QCOMPARE(box.toPlainText(), shown);
+        box.moveCursor(QTextCursor::End);
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QCOMPARE(box.Text(), text.chopped(1));
     }
 
     void everyLineBreakTypedOrPastedIsCarriageReturnAndLineFeed()
