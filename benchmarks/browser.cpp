@@ -41,15 +41,14 @@ private slots:
         QWidget *view = m_view;
         const double chosen = m_chosen;
         const long before = m_residentBefore;
-        Probe::instance().WhenPainted([view](QWidget *widget) { return Within(widget, view); },
-                                      [chosen, before] {
-                                          Report("browser_page_s", Now() - chosen);
-                                          Report("browser_main_growth_mib",
-                                                 double(ResidentKiB() - before) / 1024);
-                                          Report("browser_engine_mib",
-                                                 double(DescendantsResidentKiB()) / 1024);
-                                          QCoreApplication::quit();
-                                      });
+        Probe::instance().WhenPainted(
+            [view](QWidget *widget) { return Within(widget, view); },
+            [chosen, before] {
+                Report("browser_page_s", Now() - chosen);
+                Report("browser_main_growth_mib", double(ResidentKiB() - before) / 1024);
+                Report("browser_engine_mib", double(DescendantsResidentKiB()) / 1024);
+                QCoreApplication::quit();
+            });
     }
 
 private:
