@@ -1,7 +1,6 @@
 """Listens on the accessibility bus for what a screen reader listens to, so
 that the program under measurement sends its accessibility events as it would
 for a screen-reader user. Prints "listening" once registered; reads nothing back."""
-import sys
 
 import pyatspi
 
