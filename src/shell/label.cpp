@@ -6,7 +6,15 @@ Label::Label(QWidget *parent, const QString &caption) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Opaque, so that repainting it does not repaint the window beneath.
+    setAutoFillBackground(true);
     SetCaption(caption);
+}
+
+void Label::setGeometry(const QRect &geometry)
+{
+    setFixedSize(geometry.size());
+    QLabel::setGeometry(geometry);
 }
 
 void Label::SetCaption(const QString &caption)

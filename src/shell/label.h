@@ -5,11 +5,19 @@
 
 // A label with a caption: always plain text (a typed name is never markup), a
 // carriage return starts a new line, and Caption() gives back exactly what was set.
+// Drills rewrite captions up to ten times a second, so a new caption repaints the
+// label alone: it keeps the size it was placed at and paints its own background.
 class Label : public QLabel
 {
     Q_OBJECT
 public:
     explicit Label(QWidget *parent = nullptr, const QString &caption = QString());
+
+    // Places the label and fixes its size there: without a fixed size, every new
+    // caption asks the window to lay itself out again, which a sub-window answers
+    // by measuring its title anew.
+    using QLabel::setGeometry;
+    void setGeometry(const QRect &geometry);
 
     QString Caption() const { return m_caption; }
     void SetCaption(const QString &caption);
