@@ -1,6 +1,7 @@
 #include "form5.h"
 
 #include "accessibility.h"
+#include "colours.h"
 #include "design.h"
 #include "program.h"
 #include "valuerules.h"
@@ -24,9 +25,7 @@ Form5Controls::Form5Controls(QWidget *client)
 
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(TwipsRect(0, 0, 8415, 285));
-    QPalette palette = Text1->palette();
-    palette.setColor(QPalette::Base, ColourOf(RgbColour(224, 224, 224)));
-    Text1->setPalette(palette);
+    SetFaceColour(Text1, ColourOf(RgbColour(224, 224, 224)));
     Text1->setText(Form5::SiteRoot);
     Speak({{Text1, QStringLiteral("Address")}});
 }

@@ -1,6 +1,7 @@
 #include "form4.h"
 
 #include "accessibility.h"
+#include "colours.h"
 #include "design.h"
 #include "label.h"
 #include "pictures.h"
@@ -93,7 +94,7 @@ Form4Controls::Form4Controls(QWidget *client)
       Label2(new WrappingLabel(client))
 {
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->SetForeColour(TextColour());
+    SetTextColour(Label1, TextColour(), TextMeaning::Plain);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -109,8 +110,7 @@ Form4Controls::Form4Controls(QWidget *client)
     Label2->setGeometry(TwipsRect(240, 5280, 6495, 1695));
     Label2->setFixedSize(Label2->size());
     Label2->setFont(DesignFont(QStringLiteral("Verdana"), 8.25));
-    Label2->SetBackColour(ColourOf(RgbColour(192, 192, 192)));
-    Label2->SetForeColour(TextColour());
+    SetFaceColour(Label2, ColourOf(RgbColour(192, 192, 192)), TextColour());
     Label2->setFrameStyle(QFrame::Box | QFrame::Plain);
     Label2->setLineWidth(1);
     Label2->setWordWrap(true);

@@ -1,6 +1,7 @@
 #include "frmabout.h"
 
 #include "accessibility.h"
+#include "colours.h"
 #include "design.h"
 #include "designcontrols.h"
 #include "label.h"
@@ -60,7 +61,7 @@ frmAboutControls::frmAboutControls(QWidget *client)
     Pryl->setGeometry(TwipsRect(1050, 240, 3885, 840));
     Pryl->setFont(DesignFont(QStringLiteral("Verdana"), 15.75, FontStyle::Bold));
     Pryl->SetBackColour(ApplicationWorkspaceColour());
-    Pryl->SetForeColour(ColourOf(RgbColour(192, 192, 192)));
+    SetTextColour(Pryl, ColourOf(RgbColour(192, 192, 192)), TextMeaning::Signal);
     Pryl->setWordWrap(true);
 
     // The score line reaches past the outline's right side; the outline stays whole.

@@ -1,5 +1,5 @@
-#include "form5.h"
 #include "mdiform1.h"
+#include "openwindow.h"
 #include "registerwindows.h"
 #include "testprogram.h"
 #include "valuerules.h"
@@ -16,40 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// A page view that takes the focus as the real one does.
-class FakeView : public QWidget, public WebView
-{
-public:
-    explicit FakeView(QWidget *parent) : QWidget(parent) { setFocusPolicy(Qt::StrongFocus); }
-    QWidget *widget() override { return this; }
-    void Navigate(const QString &) override {}
-};
-
-void Open(Program &program, WindowName name)
-{
-    MDIForm1 &frame = program.mainWindow();
-    switch (name) {
-    case WindowName::Form1:
-        frame.Guiden_Click();
-        break;
-    case WindowName::Form3:
-        frame.Scroll_Click();
-        break;
-    case WindowName::Form2:
-        frame.mnuTyping_Click();
-        break;
-    case WindowName::Form4:
-        frame.mnuCertificate_Click();
-        break;
-    case WindowName::Form5:
-        program.window<Form5>().SetWebViewFactory([](QWidget *p) { return new FakeView(p); });
-        frame.mnuBrowser_Click();
-        break;
-    default:
-        break; // the score panel is there from the start
-    }
-}
 
 // What a user works with or reads as a picture: controls that take the focus,
 // bars, text boxes and pictures; not the inner parts of a text box.
@@ -106,7 +72,7 @@ private slots:
     {
         QFETCH(WindowName, window);
         QFETCH(int, controls);
-        Open(program(), window);
+        OpenFromTheMenu(program(), window);
         QMdiSubWindow *sub = subWindow(window);
         QVERIFY(sub && sub->isVisible());
 
@@ -132,7 +98,7 @@ private slots:
 
     void eachBarIsLabelledByItsValue()
     {
-        Open(program(), WindowName::Form3);
+        OpenFromTheMenu(program(), WindowName::Form3);
         QMdiSubWindow *sub = subWindow(WindowName::Form3);
         for (int i = 1; i <= 4; ++i) {
             auto *bar = sub->findChild<QScrollBar *>(u"VScroll%1"_s.arg(i));
@@ -165,7 +131,7 @@ private slots:
         QFETCH(WindowName, window);
         QFETCH(QString, timer);
         QFETCH(QString, line);
-        Open(program(), window);
+        OpenFromTheMenu(program(), window);
         program().record().TotalScore = Integer(75);
         auto *label = subWindow(window)->findChild<QLabel *>(line);
         QVERIFY(label);

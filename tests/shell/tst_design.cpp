@@ -1,3 +1,4 @@
+#include "colours.h"
 #include "design.h"
 #include "designcontrols.h"
 #include "pictures.h"
@@ -82,6 +83,69 @@ private slots:
         QCOMPARE(ColourOf(46080), QColor(0, 180, 0));
         QCOMPARE(ColourOf(255), QColor(255, 0, 0));
         QCOMPARE(ColourOf(0xC0C0C0), QColor(192, 192, 192));
+    }
+
+    // Contrast as the eye reads it, including the pairs the design prescribes.
+    void contrastOfColourPairs_data()
+    {
+        QTest::addColumn<QColor>("first");
+        QTest::addColumn<QColor>("second");
+        QTest::addColumn<double>("ratio");
+        QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
+        QTest::newRow("the same") << QColor(64, 64, 64) << QColor(64, 64, 64) << 1.0;
+        QTest::newRow("either way round") << QColor(Qt::white) << QColor(Qt::black) << 21.0;
+        QTest::newRow("score line on the workspace")
+            << QColor(192, 192, 192) << QColor(0x9f9f9f) << 1.45;
+        QTest::newRow("theme white on the design's grey box")
+            << QColor(Qt::white) << QColor(224, 224, 224) << 1.32;
+    }
+    void contrastOfColourPairs()
+    {
+        QFETCH(QColor, first);
+        QFETCH(QColor, second);
+        QFETCH(double, ratio);
+        QCOMPARE(std::round(ContrastRatio(first, second) * 100) / 100, ratio);
+    }
+
+    // A light palette keeps the design's colour; a dark one gives plain text the
+    // theme's and lightens a signal, keeping its hue, until it reads.
+    void textColourOnAPalette_data()
+    {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(0x505050));
+        dark.setColor(QPalette::WindowText, QColor(0xeeeeee));
+        QTest::addColumn<QPalette>("palette");
+        QTest::addColumn<int>("meaning");
+        QTest::addColumn<QColor>("designed");
+        QTest::addColumn<QColor>("expected"); // invalid: any readable colour of the same hue
+        const QPalette light;
+        QTest::newRow("light, plain")
+            << light << int(TextMeaning::Plain) << QColor(64, 64, 64) << QColor(64, 64, 64);
+        QTest::newRow("light, signal below 4.5:1")
+            << light << int(TextMeaning::Signal) << QColor(0, 180, 0) << QColor(0, 180, 0);
+        QTest::newRow("dark, plain")
+            << dark << int(TextMeaning::Plain) << QColor(Qt::black) << QColor(0xeeeeee);
+        QTest::newRow("dark, red signal")
+            << dark << int(TextMeaning::Signal) << QColor(255, 0, 0) << QColor();
+        QTest::newRow("dark, green signal")
+            << dark << int(TextMeaning::Signal) << QColor(0, 180, 0) << QColor();
+    }
+    void textColourOnAPalette()
+    {
+        QFETCH(QPalette, palette);
+        QFETCH(int, meaning);
+        QFETCH(QColor, designed);
+        QFETCH(QColor, expected);
+        const QFont font = DesignFont(QStringLiteral("Verdana"), 8.25);
+        const QColor background = palette.color(QPalette::Window);
+        const QColor resolved =
+            ResolvedTextColour(designed, TextMeaning(meaning), background, font, palette);
+        if (expected.isValid()) {
+            QCOMPARE(resolved, expected);
+            return;
+        }
+        QVERIFY(ContrastRatio(resolved, background) >= ReadableContrast(font));
+        QCOMPARE(resolved.hslHue(), designed.hslHue());
     }
 };
 

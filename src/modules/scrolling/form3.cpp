@@ -1,5 +1,6 @@
 #include "form3.h"
 
+#include "colours.h"
 #include "design.h"
 #include "label.h"
 #include "mdiform1.h"
@@ -104,7 +105,10 @@ void Form3::ColourValueLabels()
     const QString magic = ui().Label5->Caption();
     for (Label *label : ui().valueLabels()) {
         const bool matches = label->Caption() == magic;
-        label->SetForeColour(ColourOf(matches ? RgbColour(0, 180, 0) : RgbColour(0, 0, 0)));
+        if (matches)
+            SetTextColour(label, ColourOf(RgbColour(0, 180, 0)), TextMeaning::Signal);
+        else
+            SetTextColour(label, ColourOf(RgbColour(0, 0, 0)), TextMeaning::Plain);
     }
 }
 

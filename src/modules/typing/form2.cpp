@@ -1,6 +1,7 @@
 #include "form2.h"
 
 #include "accessibility.h"
+#include "colours.h"
 #include "design.h"
 #include "designcontrols.h"
 #include "label.h"
@@ -49,13 +50,6 @@ Label *DesignLabel(QWidget *parent, const char *name, const QString &caption, co
     return label;
 }
 
-void SetColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
 // A sentence number drawn as IntPart(RandomUnit() x 3) + 1.
 const QString &Sentence(const Variant &number)
 {
@@ -93,16 +87,16 @@ Form2Controls::Form2Controls(QWidget *client)
       startTimer(new QTimer(client))
 {
     // The frame's caption colour would pass on to the label inside, which keeps the usual one.
-    SetColour(Frame1, QPalette::WindowText, QApplication::palette().color(QPalette::Highlight));
+    SetTextColour(Frame1, QApplication::palette().color(QPalette::Highlight), TextMeaning::Signal);
     Label1->SetForeColour(QApplication::palette().color(QPalette::WindowText));
 
-    Label3->SetForeColour(ColourOf(RgbColour(255, 0, 0)));
+    SetTextColour(Label3, ColourOf(RgbColour(255, 0, 0)), TextMeaning::Signal);
 
     Command1->setFont(DesignFont("Verdana", 14.25));
-    SetColour(Command1, QPalette::Button, ColourOf(RgbColour(224, 224, 224)));
+    SetFaceColour(Command1, ColourOf(RgbColour(224, 224, 224)));
     Command1->setToolTip(QStringLiteral("Press this button to start the exercise!"));
 
-    SetColour(Text1, QPalette::Base, ColourOf(RgbColour(224, 224, 224)));
+    SetFaceColour(Text1, ColourOf(RgbColour(224, 224, 224)));
     QWidget::setTabOrder(Text1, Command1);
 
     Speak({{Text1, QStringLiteral("Typing box"), QStringLiteral("Retype the sentence here")},

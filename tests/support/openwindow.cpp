@@ -1,0 +1,44 @@
+#include "openwindow.h"
+
+#include "form5.h"
+#include "mdiform1.h"
+#include "program.h"
+
+#include <QWidget>
+
+namespace {
+
+class FakeView : public QWidget, public WebView
+{
+public:
+    explicit FakeView(QWidget *parent) : QWidget(parent) { setFocusPolicy(Qt::StrongFocus); }
+    QWidget *widget() override { return this; }
+    void Navigate(const QString &) override {}
+};
+
+} // namespace
+
+void OpenFromTheMenu(Program &program, WindowName name)
+{
+    MDIForm1 &frame = program.mainWindow();
+    switch (name) {
+    case WindowName::Form1:
+        frame.Guiden_Click();
+        break;
+    case WindowName::Form3:
+        frame.Scroll_Click();
+        break;
+    case WindowName::Form2:
+        frame.mnuTyping_Click();
+        break;
+    case WindowName::Form4:
+        frame.mnuCertificate_Click();
+        break;
+    case WindowName::Form5:
+        program.window<Form5>().SetWebViewFactory([](QWidget *p) { return new FakeView(p); });
+        frame.mnuBrowser_Click();
+        break;
+    default:
+        break;
+    }
+}
