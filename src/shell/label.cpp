@@ -2,6 +2,10 @@
 
 #include "textdisplay.h"
 
+#include <QEvent>
+
+#include <algorithm>
+
 Label::Label(QWidget *parent, const QString &caption) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
@@ -13,6 +17,37 @@ Label::Label(QWidget *parent, const QString &caption) : QLabel(parent)
 
 void Label::setGeometry(const QRect &geometry)
 {
+    m_placed = geometry;
+    setFixedSize(geometry.size());
+    QLabel::setGeometry(geometry);
+    FitOneLine();
+}
+
+void Label::KeepOnOneLine(int leftmost)
+{
+    m_leftmost = leftmost;
+    setWordWrap(false);
+    FitOneLine();
+}
+
+void Label::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        FitOneLine();
+}
+
+void Label::FitOneLine()
+{
+    if (m_leftmost < 0 || m_placed.isNull())
+        return;
+    const int textWidth = fontMetrics().boundingRect(QRect(), int(alignment()), text()).width();
+    const int needed = textWidth + 2 * (frameWidth() + margin());
+    const int left = std::clamp(m_placed.right() + 1 - needed,
+                                std::min(m_leftmost, m_placed.left()), m_placed.left());
+    if (left == x() && width() == m_placed.right() + 1 - left)
+        return;
+    const QRect geometry(QPoint(left, m_placed.top()), m_placed.bottomRight());
     setFixedSize(geometry.size());
     QLabel::setGeometry(geometry);
 }
@@ -24,6 +59,7 @@ void Label::SetCaption(const QString &caption)
         return;
     m_caption = caption;
     setText(DisplayText(caption));
+    FitOneLine();
 }
 
 QColor Label::ForeColour() const

@@ -22,11 +22,23 @@ public:
     QString Caption() const { return m_caption; }
     void SetCaption(const QString &caption);
 
+    // Shows every caption whole on one line: the label never wraps, and a caption
+    // wider than the label moves its left edge back (to x = leftmost at the most)
+    // while its right edge stays where it was placed.
+    void KeepOnOneLine(int leftmost);
+
     QColor ForeColour() const;
     void SetForeColour(const QColor &colour);
     // Paints the label's own background instead of its container's.
     void SetBackColour(const QColor &colour);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void FitOneLine();
+
     QString m_caption;
+    QRect m_placed;
+    int m_leftmost = -1; // below 0: the label wraps as placed
 };

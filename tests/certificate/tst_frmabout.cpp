@@ -3,6 +3,7 @@
 #include "label.h"
 #include "mdiform1.h"
 #include "placeholderwindow.h"
+#include "shownpixels.h"
 #include "testprogram.h"
 #include "valuerules.h"
 
@@ -60,6 +61,8 @@ private slots:
         QTest::newRow("75, 021") << Integer(75) << "75" << QList<int>{0, 2, 1};
         QTest::newRow("negative, 120") << Integer(-20) << "-20" << QList<int>{1, 2, 0};
         QTest::newRow("widened, 201") << Long(40135) << "40135" << QList<int>{2, 0, 1};
+        QTest::newRow("lowest of two drills, 102")
+            << Long(-65035) << "-65035" << QList<int>{1, 0, 2};
     }
     void scoreLineUntilFinishedInAnyOrder()
     {
@@ -71,6 +74,7 @@ private slots:
         for (int i : order) {
             panel().Timer1_Timer();
             QCOMPARE(Pryl().Caption(), "Total Score: " + shown);
+            QVERIFY(ShowsWholeText(&Pryl()));
             QCOMPARE(frame().Caption(), "Thornax Windows Trainer");
             QVERIFY(!frame().mnuCertificate.Enabled());
             QVERIFY(Timer1().isActive());
@@ -78,6 +82,7 @@ private slots:
         }
         panel().Timer1_Timer();
         QCOMPARE(Pryl().Caption(), "Finished with " + shown + " points!");
+        QVERIFY(ShowsWholeText(&Pryl()));
         QCOMPARE(frame().Caption(), "Thornax Windows Trainer - Certification completed");
         QVERIFY(frame().mnuCertificate.Enabled());
         QVERIFY(!Timer1().isActive());

@@ -29,6 +29,12 @@ const std::array<QString, 3> Sentences = {
                    "green light said, May it be yellow!"),
 };
 
+// "SCORE: 1000" is wider than the design's 2535 twips, and a wrapped score would fall
+// below the label, out of sight: the score stays on one line and reaches to the
+// window's right edge and, for the widest scores, back to where the labels beside it end.
+constexpr int ScoreWidth = 9690 - 6840;
+constexpr int ScoreLeftmost = 2520 + 4095;
+
 template<class Widget> Widget *Named(Widget *widget, const char *name)
 {
     widget->setObjectName(QLatin1String(name));
@@ -80,7 +86,7 @@ Form2Controls::Form2Controls(QWidget *client)
                          TwipsRect(2520, 1920, 4095, 255), DesignFont("Verdana", 8.25))),
       // Built before Command1 so that the button covers it until START hides the button.
       Label3(DesignLabel(client, "Label3", QStringLiteral("SCORE:"),
-                         TwipsRect(6840, 1680, 2535, 495), DesignFont("Arial", 20.25))),
+                         TwipsRect(6840, 1680, ScoreWidth, 495), DesignFont("Arial", 20.25))),
       Command1(Place(new QPushButton(QStringLiteral("START"), client), "Command1",
                      TwipsRect(6840, 1680, 1695, 495))),
       Text1(Place(new TextBox(client), "Text1", TwipsRect(2520, 2280, 7095, 2415))),
@@ -91,6 +97,7 @@ Form2Controls::Form2Controls(QWidget *client)
     Label1->SetForeColour(QApplication::palette().color(QPalette::WindowText));
 
     SetTextColour(Label3, ColourOf(RgbColour(255, 0, 0)), TextMeaning::Signal);
+    Label3->KeepOnOneLine(Pixels(ScoreLeftmost));
 
     Command1->setFont(DesignFont("Verdana", 14.25));
     SetFaceColour(Command1, ColourOf(RgbColour(224, 224, 224)));

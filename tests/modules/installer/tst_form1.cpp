@@ -2,6 +2,7 @@
 #include "label.h"
 #include "mdiform1.h"
 #include "placeholderwindow.h"
+#include "shownpixels.h"
 #include "testprogram.h"
 
 #include <QApplication>
@@ -152,6 +153,7 @@ private slots:
         QTest::newRow("first tick") << 0 << "T" << 28.9;
         QTest::newRow("shuffle tick") << 0 << "TRS" << 29.4;
         QTest::newRow("wrong clicks past the limit") << 278 << "TWW" << -0.9;
+        QTest::newRow("wrong clicks far past the limit") << 278 << "TWWWWWWWWWW" << -8.9;
     }
     void remainingTime()
     {
@@ -163,6 +165,7 @@ private slots:
         frame().SetCaption("other");
         play(moves);
         QCOMPARE(remaining(), line(seconds));
+        QVERIFY(ShowsWholeText(ui().Label2));
         QVERIFY(prompts().isEmpty()); // a click never times out; the next tick does
         // Every time tick rewrites the frame's caption; nothing else does.
         QCOMPARE(frame().Caption(), moves.contains(u'T') ? "Thornax Windows Trainer" : "other");

@@ -2,6 +2,7 @@
 #include "label.h"
 #include "mdiform1.h"
 #include "placeholderwindow.h"
+#include "shownpixels.h"
 #include "testprogram.h"
 #include "textbox.h"
 #include "valuerules.h"
@@ -138,6 +139,7 @@ private slots:
         QTest::addColumn<int>("score");
         QTest::newRow("first tick, empty box") << 0 << 1 << 0 << 0;
         QTest::newRow("76 at 30") << 76 << 30 << 2 << 340;
+        QTest::newRow("1000 at 100") << 1000 << 100 << 10 << 1000;
         QTest::newRow("500 at 200") << 500 << 200 << 2 << 0;
         QTest::newRow("250 at 201") << 250 << 201 << 1 << -1;
         QTest::newRow("200 at 201") << 200 << 201 << 0 << 0;
@@ -164,6 +166,13 @@ private slots:
         QCOMPARE(caption("Label3"), QStringLiteral("SCORE: %1").arg(score));
         QCOMPARE(form().TypingScore, qint16(score));
         QCOMPARE(box()->TextLength(), characters);
+
+        // Each line is shown whole; the score's red ink is as wide as its text.
+        for (const char *name : {"Label2", "Label4", "Label3"})
+            QVERIFY2(ShowsWholeText(control<Label>(name)), name);
+        auto *label = control<Label>("Label3");
+        const QRect ink = InkBounds(label->parentWidget()->grab().toImage(), label->ForeColour());
+        QVERIFY(ink.width() >= label->fontMetrics().boundingRect(label->text()).width() - 4);
     }
 
     void anExtraCharacterHoldsOffCompletionUntilDeleted_data()
