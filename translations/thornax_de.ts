@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>SCORE:</source>
-        <translation>PUNKTE:</translation>
+        <translation>SCORE:</translation>
     </message>
     <message>
         <source>START</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>SCORE: %1</source>
-        <translation>PUNKTE: %1</translation>
+        <translation>SCORE: %1</translation>
     </message>
     <message>
         <source>You have completed this module!</source>

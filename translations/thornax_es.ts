@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>SCORE:</source>
-        <translation>PUNTOS:</translation>
+        <translation>NOTA:</translation>
     </message>
     <message>
         <source>START</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>SCORE: %1</source>
-        <translation>PUNTOS: %1</translation>
+        <translation>NOTA: %1</translation>
     </message>
     <message>
         <source>You have completed this module!</source>
