@@ -18,7 +18,9 @@ class UnavailableView : public QLabel, public WebView
 {
 public:
     UnavailableView(QWidget *parent, const QString &reason)
-        : QLabel(QStringLiteral("The web view could not be loaded.\n") + reason, parent)
+        : QLabel(QCoreApplication::translate("WebViewModule", "The web view could not be loaded.") +
+                     u'\n' + reason,
+                 parent)
     {
         setTextFormat(Qt::PlainText);
         setAlignment(Qt::AlignCenter);
@@ -67,7 +69,7 @@ WebViewPlugin *WebViewModule::Plugin()
     if (!m_loader.isLoaded()) {
         const QString path = FindFile();
         if (path.isEmpty()) {
-            m_error = QStringLiteral("%1 was not found in %2.")
+            m_error = QCoreApplication::translate("WebViewModule", "%1 was not found in %2.")
                           .arg(FileName(), m_folders.join(QStringLiteral(", ")));
             return nullptr;
         }
@@ -77,7 +79,8 @@ WebViewPlugin *WebViewModule::Plugin()
     auto *plugin = qobject_cast<WebViewPlugin *>(m_loader.instance());
     if (!plugin)
         m_error = m_loader.isLoaded()
-                      ? QStringLiteral("%1 is not a web view module.").arg(m_loader.fileName())
+                      ? QCoreApplication::translate("WebViewModule", "%1 is not a web view module.")
+                            .arg(m_loader.fileName())
                       : m_loader.errorString();
     return plugin;
 }
