@@ -45,7 +45,7 @@ int Finish(const StartupDecision &decision)
 
 } // namespace
 
-int RunTrainer(int argc, char *argv[])
+int RunTrainer(int argc, char *argv[], const std::function<void(Program &)> &started)
 {
     // Chosen once from the system locale, before any text is shown.
     Translations translations(Translations::SystemChoice());
@@ -70,5 +70,7 @@ int RunTrainer(int argc, char *argv[])
     Program program(DesktopServices());
     RegisterWindows(program);
     program.Start();
+    if (started)
+        started(program);
     return app.exec();
 }

@@ -1,5 +1,11 @@
 #pragma once
 
+#include <functional>
+
+class Program;
+
 // The whole program run: reads the command line, then builds the program
 // object with every window and runs until the frame closes. Returns the exit code.
-int RunTrainer(int argc, char *argv[]);
+// `started`, if given, is called once the frame is up, before the event loop
+// runs: a smoke test drives the whole program from there.
+int RunTrainer(int argc, char *argv[], const std::function<void(Program &)> &started = {});
