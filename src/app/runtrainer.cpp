@@ -6,6 +6,7 @@
 #include "program.h"
 #include "registerwindows.h"
 #include "startupdecision.h"
+#include "webviewmodule.h"
 
 #include <QApplication>
 
@@ -50,6 +51,7 @@ int RunTrainer(int argc, char *argv[])
     if (!decision.start)
         return Finish(decision);
 
+    WebViewModule::PrepareApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramTitle());
     QApplication::setOrganizationName(CompanyName());
