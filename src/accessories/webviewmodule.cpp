@@ -34,7 +34,10 @@ WebView *WebViewModule::CreateView(QWidget *parent)
 {
     if (WebViewPlugin *plugin = Plugin())
         return plugin->CreateView(parent);
-    return new NoticeView(QStringLiteral("The web view could not be loaded.\n") + m_error, parent);
+    return new NoticeView(
+        QCoreApplication::translate("WebViewModule", "The web view could not be loaded.") + u'\n' +
+            m_error,
+        parent);
 }
 
 WebViewPlugin *WebViewModule::Plugin()
@@ -42,7 +45,7 @@ WebViewPlugin *WebViewModule::Plugin()
     if (!m_loader.isLoaded()) {
         const QString path = FindFile();
         if (path.isEmpty()) {
-            m_error = QStringLiteral("%1 was not found in %2.")
+            m_error = QCoreApplication::translate("WebViewModule", "%1 was not found in %2.")
                           .arg(FileName(), m_folders.join(QStringLiteral(", ")));
             return nullptr;
         }
@@ -51,7 +54,8 @@ WebViewPlugin *WebViewModule::Plugin()
     auto *plugin = qobject_cast<WebViewPlugin *>(m_loader.instance());
     if (!plugin)
         m_error = m_loader.isLoaded()
-                      ? QStringLiteral("%1 is not a web view module.").arg(m_loader.fileName())
+                      ? QCoreApplication::translate("WebViewModule", "%1 is not a web view module.")
+                            .arg(m_loader.fileName())
                       : m_loader.errorString();
     return plugin;
 }

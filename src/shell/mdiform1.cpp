@@ -92,24 +92,20 @@ int MDIForm1::Width()
 void MDIForm1::CreateMenus()
 {
     QMenuBar *bar = m_window->menuBar();
-    PlayMenu = bar->addMenu(QStringLiteral("&Start"));
-    Newgame = PlayMenu->addMenu(QStringLiteral("&Module"));
-    Guiden.Attach(Newgame->addAction(QStringLiteral("Module 1: The Installer")),
-                  [this] { Guiden_Click(); });
-    Scroll.Attach(Newgame->addAction(QStringLiteral("Module 2: Scrolling")),
-                  [this] { Scroll_Click(); });
-    mnuTyping.Attach(Newgame->addAction(QStringLiteral("Module 3: Typing")),
-                     [this] { mnuTyping_Click(); });
-    mnuCertificate.Attach(PlayMenu->addAction(QStringLiteral("Get certificate")),
+    PlayMenu = bar->addMenu(tr("&Start"));
+    Newgame = PlayMenu->addMenu(tr("&Module"));
+    Guiden.Attach(Newgame->addAction(tr("Module 1: The Installer")), [this] { Guiden_Click(); });
+    Scroll.Attach(Newgame->addAction(tr("Module 2: Scrolling")), [this] { Scroll_Click(); });
+    mnuTyping.Attach(Newgame->addAction(tr("Module 3: Typing")), [this] { mnuTyping_Click(); });
+    mnuCertificate.Attach(PlayMenu->addAction(tr("Get certificate")),
                           [this] { mnuCertificate_Click(); });
     mnuCertificate.SetEnabled(false);
     PlayMenu->addSeparator();
-    Quit.Attach(PlayMenu->addAction(QStringLiteral("E&xit")), [this] { Quit_Click(); });
+    Quit.Attach(PlayMenu->addAction(tr("E&xit")), [this] { Quit_Click(); });
 
-    mnufrage = bar->addMenu(QStringLiteral("&?"));
-    mnuAbout.Attach(mnufrage->addAction(QStringLiteral("&About")), [this] { mnuAbout_Click(); });
-    mnuBrowser.Attach(mnufrage->addAction(QStringLiteral("&Browser")),
-                      [this] { mnuBrowser_Click(); });
+    mnufrage = bar->addMenu(tr("&?"));
+    mnuAbout.Attach(mnufrage->addAction(tr("&About")), [this] { mnuAbout_Click(); });
+    mnuBrowser.Attach(mnufrage->addAction(tr("&Browser")), [this] { mnuBrowser_Click(); });
 }
 
 void MDIForm1::MDIForm_Load()
@@ -130,7 +126,7 @@ bool MDIForm1::RefuseIfDone(const MenuItem &item)
 {
     if (!item.Checked())
         return false;
-    m_program.ShowMessage(QStringLiteral("You are already done with this module!"));
+    m_program.ShowMessage(tr("You are already done with this module!"));
     return true;
 }
 
@@ -177,8 +173,10 @@ void MDIForm1::Quit_Click()
 
 void MDIForm1::mnuAbout_Click()
 {
-    m_program.ShowMessage(QStringLiteral("This is a contribution to the Mirelund Competition") +
-                              CharOf(13) + QStringLiteral("Made by the wonderful Thornax Studios"),
+    //: %1 starts the second line.
+    m_program.ShowMessage(tr("This is a contribution to the Mirelund Competition%1"
+                             "Made by the wonderful Thornax Studios")
+                              .arg(CharOf(13)),
                           MessageIcon::Information);
 }
 
