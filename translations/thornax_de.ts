@@ -330,6 +330,15 @@
     </message>
 </context>
 <context>
+    <name>WebEnginePlugin</name>
+    <message>
+        <source>Pages are not shown to the root account: the browser&apos;s sandbox cannot run there.
+Run the trainer as an ordinary user, or set QTWEBENGINE_DISABLE_SANDBOX=1 to show pages without it.</source>
+        <translation>Für das Root-Konto werden keine Seiten angezeigt: Die Sandbox des Browsers kann dort nicht laufen.
+Starten Sie den Trainer als gewöhnlicher Benutzer, oder setzen Sie QTWEBENGINE_DISABLE_SANDBOX=1, um Seiten ohne sie anzuzeigen.</translation>
+    </message>
+</context>
+<context>
     <name>WebViewModule</name>
     <message>
         <source>The web view could not be loaded.</source>

@@ -330,6 +330,15 @@
     </message>
 </context>
 <context>
+    <name>WebEnginePlugin</name>
+    <message>
+        <source>Pages are not shown to the root account: the browser&apos;s sandbox cannot run there.
+Run the trainer as an ordinary user, or set QTWEBENGINE_DISABLE_SANDBOX=1 to show pages without it.</source>
+        <translation>No se muestran páginas a la cuenta root: el entorno aislado del navegador no puede funcionar allí.
+Ejecute el entrenador como usuario normal, o defina QTWEBENGINE_DISABLE_SANDBOX=1 para mostrar páginas sin él.</translation>
+    </message>
+</context>
+<context>
     <name>WebViewModule</name>
     <message>
         <source>The web view could not be loaded.</source>

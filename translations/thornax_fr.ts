@@ -330,6 +330,15 @@
     </message>
 </context>
 <context>
+    <name>WebEnginePlugin</name>
+    <message>
+        <source>Pages are not shown to the root account: the browser&apos;s sandbox cannot run there.
+Run the trainer as an ordinary user, or set QTWEBENGINE_DISABLE_SANDBOX=1 to show pages without it.</source>
+        <translation>Les pages ne sont pas affichées pour le compte root : le bac à sable du navigateur ne peut pas y fonctionner.
+Lancez l&apos;entraîneur en tant qu&apos;utilisateur ordinaire, ou définissez QTWEBENGINE_DISABLE_SANDBOX=1 pour afficher les pages sans lui.</translation>
+    </message>
+</context>
+<context>
     <name>WebViewModule</name>
     <message>
         <source>The web view could not be loaded.</source>

@@ -7,12 +7,14 @@
 namespace {
 
 // The engine asks before a page is left through the confirm box, with this
-// text in the engine's own translation.
+// text in the engine's own translation; named here through variables, so that
+// the program's own translations leave it to the engine's.
 bool IsLeavePageQuestion(const QString &message)
 {
-    return message == QCoreApplication::translate("QWebEnginePage",
-                                                  "Are you sure you want to leave this page? "
-                                                  "Changes that you made may not be saved.");
+    static const char context[] = "QWebEnginePage";
+    static const char question[] =
+        "Are you sure you want to leave this page? Changes that you made may not be saved.";
+    return message == QCoreApplication::translate(context, question);
 }
 
 } // namespace
