@@ -328,6 +328,14 @@
         <source>no display found (DISPLAY is not set); start it from a desktop session, or on a virtual one with: xvfb-run %1</source>
         <translation>keine Anzeige gefunden (DISPLAY ist nicht gesetzt); starten Sie es in einer Desktop-Sitzung oder in einer virtuellen mit: xvfb-run %1</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Unbekannte Optionen: %1.</translation>
+    </message>
 </context>
 <context>
     <name>WebEnginePlugin</name>

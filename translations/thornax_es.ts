@@ -328,6 +328,14 @@
         <source>no display found (DISPLAY is not set); start it from a desktop session, or on a virtual one with: xvfb-run %1</source>
         <translation>no se encontró ninguna pantalla (DISPLAY no está definida); inícielo desde una sesión de escritorio, o en una virtual con: xvfb-run %1</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opción desconocida &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opciones desconocidas: %1.</translation>
+    </message>
 </context>
 <context>
     <name>WebEnginePlugin</name>

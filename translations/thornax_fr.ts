@@ -328,6 +328,14 @@
         <source>no display found (DISPLAY is not set); start it from a desktop session, or on a virtual one with: xvfb-run %1</source>
         <translation>aucun affichage trouvé (DISPLAY n&apos;est pas défini) ; lancez-le depuis une session de bureau, ou dans une session virtuelle avec : xvfb-run %1</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option inconnue « %1 ».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Options inconnues : %1.</translation>
+    </message>
 </context>
 <context>
     <name>WebEnginePlugin</name>
