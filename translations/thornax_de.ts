@@ -328,6 +328,23 @@
         <source>no display found (DISPLAY is not set); start it from a desktop session, or on a virtual one with: xvfb-run %1</source>
         <translation>keine Anzeige gefunden (DISPLAY ist nicht gesetzt); starten Sie es in einer Desktop-Sitzung oder in einer virtuellen mit: xvfb-run %1</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Unbekannte Optionen: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>WebEnginePlugin</name>
+    <message>
+        <source>Pages are not shown to the root account: the browser&apos;s sandbox cannot run there.
+Run the trainer as an ordinary user, or set QTWEBENGINE_DISABLE_SANDBOX=1 to show pages without it.</source>
+        <translation>Für das Root-Konto werden keine Seiten angezeigt: Die Sandbox des Browsers kann dort nicht laufen.
+Starten Sie den Trainer als gewöhnlicher Benutzer, oder setzen Sie QTWEBENGINE_DISABLE_SANDBOX=1, um Seiten ohne sie anzuzeigen.</translation>
+    </message>
 </context>
 <context>
     <name>WebViewModule</name>

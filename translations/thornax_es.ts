@@ -328,6 +328,23 @@
         <source>no display found (DISPLAY is not set); start it from a desktop session, or on a virtual one with: xvfb-run %1</source>
         <translation>no se encontró ninguna pantalla (DISPLAY no está definida); inícielo desde una sesión de escritorio, o en una virtual con: xvfb-run %1</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opción desconocida &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opciones desconocidas: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>WebEnginePlugin</name>
+    <message>
+        <source>Pages are not shown to the root account: the browser&apos;s sandbox cannot run there.
+Run the trainer as an ordinary user, or set QTWEBENGINE_DISABLE_SANDBOX=1 to show pages without it.</source>
+        <translation>No se muestran páginas a la cuenta root: el entorno aislado del navegador no puede funcionar allí.
+Ejecute el entrenador como usuario normal, o defina QTWEBENGINE_DISABLE_SANDBOX=1 para mostrar páginas sin él.</translation>
+    </message>
 </context>
 <context>
     <name>WebViewModule</name>

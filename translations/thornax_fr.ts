@@ -328,6 +328,23 @@
         <source>no display found (DISPLAY is not set); start it from a desktop session, or on a virtual one with: xvfb-run %1</source>
         <translation>aucun affichage trouvé (DISPLAY n&apos;est pas défini) ; lancez-le depuis une session de bureau, ou dans une session virtuelle avec : xvfb-run %1</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option inconnue « %1 ».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Options inconnues : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>WebEnginePlugin</name>
+    <message>
+        <source>Pages are not shown to the root account: the browser&apos;s sandbox cannot run there.
+Run the trainer as an ordinary user, or set QTWEBENGINE_DISABLE_SANDBOX=1 to show pages without it.</source>
+        <translation>Les pages ne sont pas affichées pour le compte root : le bac à sable du navigateur ne peut pas y fonctionner.
+Lancez l&apos;entraîneur en tant qu&apos;utilisateur ordinaire, ou définissez QTWEBENGINE_DISABLE_SANDBOX=1 pour afficher les pages sans lui.</translation>
+    </message>
 </context>
 <context>
     <name>WebViewModule</name>

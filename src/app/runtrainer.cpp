@@ -7,6 +7,7 @@
 #include "program.h"
 #include "registerwindows.h"
 #include "startupdecision.h"
+#include "webviewmodule.h"
 
 #include <QApplication>
 
@@ -57,6 +58,7 @@ int RunTrainer(int argc, char *argv[], const std::function<void(Program &)> &sta
     if (!decision.start)
         return Finish(decision);
 
+    WebViewModule::PrepareApplication();
     QApplication app(argc, argv);
     translations.Install();
     QApplication::setApplicationName(ProgramTitle());

@@ -60,6 +60,20 @@ StartupDecision UsageError(const QString &problem, const Texts &text)
                                         .arg(ProgramFileName()));
 }
 
+// The parser's message, which cannot be translated before there is an
+// application object; an unknown option, the usual one, is said here instead.
+QString ParseError(const QCommandLineParser &parser, const Texts &text)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    const char *source = unknown.size() == 1
+                             ? QT_TRANSLATE_NOOP("StartupDecision", "Unknown option '%1'.")
+                             : QT_TRANSLATE_NOOP("StartupDecision", "Unknown options: %1.");
+    const QString names = unknown.join(QStringLiteral(", "));
+    if (unknown.isEmpty() || parser.errorText() != QString::fromUtf8(source).arg(names))
+        return parser.errorText();
+    return text(source).arg(names);
+}
+
 QString HelpText(const QCommandLineParser &parser, const Texts &text)
 {
     // The parser's first line names no program when there is no application object yet,
@@ -107,7 +121,7 @@ StartupDecision DecideStartup(const QStringList &arguments, bool displayInEnviro
     }
 
     if (!parser.parse(arguments))
-        return UsageError(parser.errorText(), text);
+        return UsageError(ParseError(parser, text), text);
     if (!parser.positionalArguments().isEmpty())
         return UsageError(
             text(QT_TRANSLATE_NOOP("StartupDecision",
