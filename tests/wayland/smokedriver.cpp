@@ -2,7 +2,9 @@
 // smoke test gives it a Wayland compositor): every window opened from the menu,
 // the three drills finished, a box of every kind answered, and the run ended
 // with "E&xit". Exits with the program's own code when everything was seen,
-// and with 1, naming what was missing, when not.
+// and with 1, naming what was missing, when not. With THORNAX_SMOKE_SHOTS set
+// to a folder, it leaves there a picture of the screen before each step and
+// each box, numbered in order (on screens that let a program take one).
 
 #include "mdiform1.h"
 #include "program.h"
@@ -21,6 +23,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSet>
 #include <QTimer>
@@ -32,6 +35,7 @@
 namespace {
 
 constexpr int StepTimeoutMs = 60000;
+constexpr const char *NextStep = "a Next button";
 
 // One thing the user does, once the program is ready for it.
 struct Step
@@ -150,13 +154,16 @@ private:
         m_steps << Step{"the Typing drill on screen",
                         [this] { return Shown(WindowName::Form2) != nullptr; },
                         [this] { Click(WindowName::Form2, "Command1"); }};
-        m_steps << Step{"the sentence", [this] { return Running(WindowName::Form2, "Command1"); },
-                        [this] {
-                            auto *box = Control<QPlainTextEdit>(WindowName::Form2, "Text1");
-                            box->selectAll();
-                            box->insertPlainText(
-                                Control<QLabel>(WindowName::Form2, "Label1")->text());
-                        }};
+        // All but the last character first, then the sentence whole.
+        for (int chop : {1, 0})
+            m_steps << Step{
+                "the sentence", [this] { return Running(WindowName::Form2, "Command1"); },
+                [this, chop] {
+                    auto *box = Control<QPlainTextEdit>(WindowName::Form2, "Text1");
+                    box->selectAll();
+                    box->insertPlainText(
+                        Control<QLabel>(WindowName::Form2, "Label1")->text().chopped(chop));
+                }};
         m_steps << Step{"the certificate item enabled",
                         [this] { return Frame().mnuCertificate.Enabled(); },
                         trigger(Frame().mnuCertificate)};
@@ -177,6 +184,19 @@ private:
         m_steps << Step{"the censored box answered",
                         [this] { return m_answered.contains(QStringLiteral("error")); },
                         trigger(Frame().Quit)};
+    }
+
+    // A picture of the whole screen, where the folder for them is set.
+    void TakeShot(const QString &what)
+    {
+        static const QString folder = qEnvironmentVariable("THORNAX_SMOKE_SHOTS");
+        if (folder.isEmpty())
+            return;
+        const QString name = QStringLiteral("%1/%2 %3.png")
+                                 .arg(folder)
+                                 .arg(++m_shots, 2, 10, QLatin1Char('0'))
+                                 .arg(what);
+        QGuiApplication::primaryScreen()->grabWindow(0).save(name);
     }
 
     void Poll()
@@ -200,6 +220,8 @@ private:
             return;
         }
         std::printf("smoke: %s\n", step.what);
+        if (qstrcmp(step.what, NextStep) != 0)
+            TakeShot(QLatin1String(step.what));
         ++m_next;
         m_clock.restart();
         // Run from the event loop, not from this tick: what it does may open a box,
@@ -213,6 +235,7 @@ private:
 
     void Answer(QWidget *box)
     {
+        TakeShot(QStringLiteral("box ") + box->windowTitle());
         if (auto *message = qobject_cast<QMessageBox *>(box)) {
             const QString kind = message->icon() == QMessageBox::Information ? "information"
                                  : message->icon() == QMessageBox::Critical  ? "error"
@@ -237,6 +260,7 @@ private:
     QElapsedTimer m_clock;
     QSet<QString> m_answered;
     QSet<WindowName> m_seen;
+    int m_shots = 0;
 };
 
 } // namespace
