@@ -75,7 +75,8 @@ frmAboutControls::frmAboutControls(QWidget *client)
 
 frmAbout::frmAbout(Program &program)
     : Form(program, WindowDesign{QStringLiteral("About MyApp"), QSize(4875, 1395),
-                                 WindowDesign::Border::None, false, QStringLiteral("Score")})
+                                 WindowDesign::Border::None, false, QStringLiteral("Score"),
+                                 /* opensBoxes */ false})
 {
 }
 
