@@ -37,9 +37,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries come from dpkg-shlibdeps; what the binaries only load at run
-# time is named here: the toolkit's display plugins and the fonts that the
-# windows' design fonts are mapped to.
+# time is named here: the toolkit's display plugins, the fonts that the
+# windows' design fonts are mapped to, and Qt's own translations of its buttons.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core, qt6-translations-l10n")
 
 include(CPack)

@@ -22,11 +22,11 @@ Form5Controls::Form5Controls(QWidget *client)
     palette.setColor(QPalette::Base, ColourOf(RgbColour(224, 224, 224)));
     Text1->setPalette(palette);
     Text1->setText(Form5::SiteRoot);
-    Speak({{Text1, QStringLiteral("Address")}});
+    Speak({{Text1, Form5::tr("Address")}});
 }
 
 Form5::Form5(Program &program)
-    : Form(program, WindowDesign{QStringLiteral("Thornax Explorer"), QSize(8430, 6450),
+    : Form(program, WindowDesign{tr("Thornax Explorer"), QSize(8430, 6450),
                                  WindowDesign::Border::Fixed, true})
 {
 }
@@ -42,7 +42,7 @@ void Form5::ConnectControls(Form5Controls &c)
     QWidget *site = c.WebBrowser1Site;
     c.WebBrowser1 = m_createView ? m_createView(site) : m_module.CreateView(site);
     site->layout()->addWidget(c.WebBrowser1->widget());
-    Speak({{c.WebBrowser1->widget(), QStringLiteral("Web page")}});
+    Speak({{c.WebBrowser1->widget(), tr("Web page")}});
 
     On(c.Text1, &QLineEdit::returnPressed, [this] { Text1_KeyPress(); });
 }
@@ -59,9 +59,11 @@ void Form5::Form_Load()
 
 void Form5::Text1_KeyPress()
 {
-    m_program.ShowMessage(QStringLiteral("It seems as if that site is censored!") + CharOf(13) +
-                              QStringLiteral("We will direct you to an uncensored site!"),
-                          MessageIcon::Error);
+    //: %1 starts the second line.
+    m_program.ShowMessage(
+        tr("It seems as if that site is censored!%1We will direct you to an uncensored site!")
+            .arg(CharOf(13)),
+        MessageIcon::Error);
     ReturnToStartAddress();
 }
 

@@ -1,45 +1,11 @@
 #include "webviewmodule.h"
 
+#include "noticeview.h"
 #include "webviewplugin.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
-namespace {
-
-// Stands in the view's place when the module is missing or broken.
-class UnavailableView : public QLabel, public WebView
-{
-public:
-    UnavailableView(QWidget *parent, const QString &reason)
-        : QLabel(QStringLiteral("The web view could not be loaded.\n") + reason, parent)
-    {
-        setTextFormat(Qt::PlainText);
-        setAlignment(Qt::AlignCenter);
-        setWordWrap(true);
-        setMargin(12);
-    }
-    QWidget *widget() override { return this; }
-    void Navigate(const QString &) override {}
-};
-
-// The engine refuses to start its sandbox as root; it then needs to be told to
-// run without one before it starts.
-void AllowRunningAsRoot()
-{
-#ifdef Q_OS_UNIX
-    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-#endif
-}
-
-} // namespace
 
 WebViewModule::WebViewModule(QStringList folders) : m_folders(std::move(folders)) {}
 
@@ -48,6 +14,15 @@ QStringList WebViewModule::DefaultFolders()
     const QDir programFolder(QCoreApplication::applicationDirPath());
     return {programFolder.path(),
             QDir::cleanPath(programFolder.filePath(QStringLiteral(THORNAX_WEBVIEW_INSTALL_DIR)))};
+}
+
+void WebViewModule::PrepareApplication()
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
+    // Mesa reads its switch once, when the first context is made; the shared
+    // context above is made with the application object.
+    qputenv("MESA_SHADER_CACHE_DISABLE", "true");
 }
 
 QString WebViewModule::FileName()
@@ -59,7 +34,10 @@ WebView *WebViewModule::CreateView(QWidget *parent)
 {
     if (WebViewPlugin *plugin = Plugin())
         return plugin->CreateView(parent);
-    return new UnavailableView(parent, m_error);
+    return new NoticeView(
+        QCoreApplication::translate("WebViewModule", "The web view could not be loaded.") + u'\n' +
+            m_error,
+        parent);
 }
 
 WebViewPlugin *WebViewModule::Plugin()
@@ -67,17 +45,17 @@ WebViewPlugin *WebViewModule::Plugin()
     if (!m_loader.isLoaded()) {
         const QString path = FindFile();
         if (path.isEmpty()) {
-            m_error = QStringLiteral("%1 was not found in %2.")
+            m_error = QCoreApplication::translate("WebViewModule", "%1 was not found in %2.")
                           .arg(FileName(), m_folders.join(QStringLiteral(", ")));
             return nullptr;
         }
-        AllowRunningAsRoot();
         m_loader.setFileName(path);
     }
     auto *plugin = qobject_cast<WebViewPlugin *>(m_loader.instance());
     if (!plugin)
         m_error = m_loader.isLoaded()
-                      ? QStringLiteral("%1 is not a web view module.").arg(m_loader.fileName())
+                      ? QCoreApplication::translate("WebViewModule", "%1 is not a web view module.")
+                            .arg(m_loader.fileName())
                       : m_loader.errorString();
     return plugin;
 }

@@ -1,11 +1,13 @@
 #include "runtrainer.h"
 
 #include "design.h"
+#include "languages.h"
 #include "pictures.h"
 #include "productinfo.h"
 #include "program.h"
 #include "registerwindows.h"
 #include "startupdecision.h"
+#include "webviewmodule.h"
 
 #include <QApplication>
 
@@ -46,11 +48,19 @@ int Finish(const StartupDecision &decision)
 
 int RunTrainer(int argc, char *argv[])
 {
-    const StartupDecision decision = DecideStartup(ArgumentsOf(argc, argv), DisplayInEnvironment());
+    // Chosen once from the system locale, before any text is shown.
+    Translations translations(Translations::SystemChoice());
+    const StartupDecision decision =
+        DecideStartup(ArgumentsOf(argc, argv), DisplayInEnvironment(),
+                      [&translations](const char *context, const char *source) {
+                          return translations.Translate(context, source);
+                      });
     if (!decision.start)
         return Finish(decision);
 
+    WebViewModule::PrepareApplication();
     QApplication app(argc, argv);
+    translations.Install();
     QApplication::setApplicationName(ProgramTitle());
     QApplication::setOrganizationName(CompanyName());
     QApplication::setApplicationVersion(DisplayVersion());

@@ -14,6 +14,7 @@ struct ToolkitOption
     bool takesValue;
 };
 
+// clang-format off
 constexpr ToolkitOption ToolkitOptions[] = {
     {"platform", true},   {"platformpluginpath", true}, {"platformtheme", true},
     {"plugin", true},     {"qmljsdebugger", true},      {"qwindowgeometry", true},
@@ -23,8 +24,23 @@ constexpr ToolkitOption ToolkitOptions[] = {
     {"stylesheet", true}, {"reverse", false},           {"widgetcount", false},
     {"nograb", false},    {"dograb", false},            {"sync", false},
 };
+// clang-format on
 
 const QString PlatformOption = QStringLiteral("platform");
+
+// The command line's texts, in the user's language when a translation is given.
+class Texts
+{
+public:
+    explicit Texts(const TranslateText &translate) : m_translate(translate) {}
+    QString operator()(const char *source) const
+    {
+        return m_translate ? m_translate("StartupDecision", source) : QString::fromUtf8(source);
+    }
+
+private:
+    const TranslateText &m_translate;
+};
 
 QString ProgramPrefix()
 {
@@ -36,37 +52,64 @@ StartupDecision Exit(int code, const QString &output)
     return {false, code, output.endsWith(u'\n') ? output : output + u'\n'};
 }
 
-StartupDecision UsageError(const QString &problem)
+StartupDecision UsageError(const QString &problem, const Texts &text)
 {
-    return Exit(UsageErrorExit,
-                ProgramPrefix() + problem + u'\n' +
-                    QStringLiteral("Try '%1 --help' for more information.").arg(ProgramFileName()));
+    return Exit(UsageErrorExit, ProgramPrefix() + problem + u'\n' +
+                                    text(QT_TRANSLATE_NOOP("StartupDecision",
+                                                           "Try '%1 --help' for more information."))
+                                        .arg(ProgramFileName()));
 }
 
-QString HelpText(const QCommandLineParser &parser)
+// The parser's message, which cannot be translated before there is an
+// application object; an unknown option, the usual one, is said here instead.
+QString ParseError(const QCommandLineParser &parser, const Texts &text)
 {
-    // The parser's first line names no program when there is no application object yet.
-    return QStringLiteral("Usage: %1 [options]\n").arg(ProgramFileName()) +
-           parser.helpText().section(u'\n', 1) +
-           QStringLiteral("\nQt's standard options, such as -platform and -style, are "
-                          "accepted as well.\n");
+    const QStringList unknown = parser.unknownOptionNames();
+    const char *source = unknown.size() == 1
+                             ? QT_TRANSLATE_NOOP("StartupDecision", "Unknown option '%1'.")
+                             : QT_TRANSLATE_NOOP("StartupDecision", "Unknown options: %1.");
+    const QString names = unknown.join(QStringLiteral(", "));
+    if (unknown.isEmpty() || parser.errorText() != QString::fromUtf8(source).arg(names))
+        return parser.errorText();
+    return text(source).arg(names);
+}
+
+QString HelpText(const QCommandLineParser &parser, const Texts &text)
+{
+    // The parser's first line names no program when there is no application object yet,
+    // and its heading has no translation before there is one.
+    QString options = parser.helpText().section(u'\n', 1);
+    options.replace(QStringLiteral("Options:\n"),
+                    text(QT_TRANSLATE_NOOP("StartupDecision", "Options:")) + u'\n');
+    return text(QT_TRANSLATE_NOOP("StartupDecision", "Usage: %1 [options]"))
+               .arg(ProgramFileName()) +
+           u'\n' + options + u'\n' +
+           text(QT_TRANSLATE_NOOP("StartupDecision",
+                                  "Qt's standard options, such as -platform and -style, are "
+                                  "accepted as well.")) +
+           u'\n';
 }
 
 } // namespace
 
-StartupDecision DecideStartup(const QStringList &arguments, bool displayInEnvironment)
+StartupDecision DecideStartup(const QStringList &arguments, bool displayInEnvironment,
+                              const TranslateText &translate)
 {
+    const Texts text(translate);
     QCommandLineParser parser;
     // The toolkit's options are single words after one dash: -platform, not -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        ProgramTitle() +
-        QStringLiteral(": drills hitting Next, holding scroll bars and retyping, then hands out "
-                       "a certificate. Nothing is saved."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Print this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Print the name and version and exit."));
+        text(QT_TRANSLATE_NOOP("StartupDecision",
+                               "%1: drills hitting Next, holding scroll bars and retyping, then "
+                               "hands out a certificate. Nothing is saved."))
+            .arg(ProgramTitle()));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        text(QT_TRANSLATE_NOOP("StartupDecision", "Print this help and exit.")));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        text(QT_TRANSLATE_NOOP("StartupDecision", "Print the name and version and exit.")));
     parser.addOption(help);
     parser.addOption(version);
     for (const ToolkitOption &known : ToolkitOptions) {
@@ -78,20 +121,25 @@ StartupDecision DecideStartup(const QStringList &arguments, bool displayInEnviro
     }
 
     if (!parser.parse(arguments))
-        return UsageError(parser.errorText());
+        return UsageError(ParseError(parser, text), text);
     if (!parser.positionalArguments().isEmpty())
-        return UsageError(QStringLiteral("unexpected argument '%1'; the program takes none.")
-                              .arg(parser.positionalArguments().constFirst()));
+        return UsageError(
+            text(QT_TRANSLATE_NOOP("StartupDecision",
+                                   "unexpected argument '%1'; the program takes none."))
+                .arg(parser.positionalArguments().constFirst()),
+            text);
     if (parser.isSet(help))
-        return Exit(0, HelpText(parser));
+        return Exit(0, HelpText(parser, text));
     if (parser.isSet(version))
         return Exit(0, ProgramTitle() + u' ' + DisplayVersion());
 
     if (!displayInEnvironment && !parser.isSet(PlatformOption))
         return Exit(NoDisplayExit,
                     ProgramPrefix() +
-                        QStringLiteral("no display found (DISPLAY is not set); start it from a "
-                                       "desktop session, or on a virtual one with: xvfb-run %1")
+                        text(QT_TRANSLATE_NOOP("StartupDecision",
+                                               "no display found (DISPLAY is not set); start it "
+                                               "from a desktop session, or on a virtual one with: "
+                                               "xvfb-run %1"))
                             .arg(ProgramFileName()));
     return {};
 }

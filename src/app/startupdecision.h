@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // What the program does with its command line, decided before any window,
 // display or application object exists.
 struct StartupDecision
@@ -20,4 +22,7 @@ inline constexpr int NoDisplayExit = 1;
 // Reads the whole command line, program name first. The toolkit's own options
 // (-platform, -style, ...) are accepted and left for it; `displayInEnvironment`
 // says whether the environment names a display, which -platform can stand in for.
-StartupDecision DecideStartup(const QStringList &arguments, bool displayInEnvironment);
+// `translate` gives the decision's texts in the user's language (English when not given).
+using TranslateText = std::function<QString(const char *context, const char *source)>;
+StartupDecision DecideStartup(const QStringList &arguments, bool displayInEnvironment,
+                              const TranslateText &translate = {});

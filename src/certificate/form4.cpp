@@ -50,14 +50,13 @@ Label *NewLabel(QWidget *client, const QString &caption, QRect geometry, const Q
 // The certificate made out to the name.
 QString CertificateText(const QString &name)
 {
-    return QStringLiteral("Hereby, ") + name +
-           QStringLiteral(" is a Thornax certificated Windows") + CharOf(153) +
-           QStringLiteral(" user.") + CharOf(13) +
-           QStringLiteral("He can, and will use the operating system with full effiency.") +
-           CharOf(13) +
-           QStringLiteral("He is also considered indeed suitable for all kinds of jobs, "
-                          "such as programmer, network technician, even a member of "
-                          "the Frostlan tech-Crew.");
+    //: %1 is the name typed, %2 the trade mark sign, %3 starts a new paragraph.
+    return Form4::tr("Hereby, %1 is a Thornax certificated Windows%2 user.%3"
+                     "He can, and will use the operating system with full effiency.%3"
+                     "He is also considered indeed suitable for all kinds of jobs, "
+                     "such as programmer, network technician, even a member of "
+                     "the Frostlan tech-Crew.")
+        .arg(name, CharOf(153), CharOf(13));
 }
 
 // The name set apart from the words around it, so that direction marks typed in
@@ -82,13 +81,13 @@ QString Isolated(const QString &name)
 } // namespace
 
 Form4Controls::Form4Controls(QWidget *client)
-    : Label1(NewLabel(client, QStringLiteral("ThorNax Certificate"), TwipsRect(0, 120, 6855, 855),
+    : Label1(NewLabel(client, Form4::tr("ThorNax Certificate"), TwipsRect(0, 120, 6855, 855),
                       DesignFont(QStringLiteral("Times New Roman"), 36, FontStyle::BoldItalic))),
       Image1(new QLabel(client)),
       Label3(NewLabel(client,
-                      QStringLiteral("Windows") + CharOf(153) +
-                          QStringLiteral(" is a registered trademark of Microsoft") + CharOf(153) +
-                          QStringLiteral(" Coporation"),
+                      //: %1 is the trade mark sign.
+                      Form4::tr("Windows%1 is a registered trademark of Microsoft%1 Coporation")
+                          .arg(CharOf(153)),
                       TwipsRect(0, 7320, 6855, 255), DesignFont(QStringLiteral("Verdana"), 6))),
       Label2(new WrappingLabel(client))
 {
@@ -100,7 +99,7 @@ Form4Controls::Form4Controls(QWidget *client)
     Image1->setGeometry(TwipsRect(1560, 1200, 3840, 3840));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(Medal());
-    Speak({{Image1, QStringLiteral("Medal")}});
+    Speak({{Image1, Form4::tr("Medal")}});
 
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -116,14 +115,14 @@ Form4Controls::Form4Controls(QWidget *client)
 }
 
 Form4::Form4(Program &program)
-    : Form(program, WindowDesign{QStringLiteral("Congratulations!"), QSize(6885, 7515),
+    : Form(program, WindowDesign{tr("Congratulations!"), QSize(6885, 7515),
                                  WindowDesign::Border::Fixed, true})
 {
 }
 
 void Form4::Form_Load()
 {
-    const QString name = m_program.AskText(QStringLiteral("Please enter your name"));
+    const QString name = m_program.AskText(tr("Please enter your name"));
     ui().Label2->SetCaption(CertificateText(name));
     // The caption keeps the name as typed; what is drawn keeps it from turning the words round.
     ui().Label2->setText(DisplayText(CertificateText(Isolated(name))));

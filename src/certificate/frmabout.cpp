@@ -47,7 +47,7 @@ void FillBackground(QWidget *widget, QPalette::ColorRole role, const QColor &col
 frmAboutControls::frmAboutControls(QWidget *client)
     : Shape1(new OutlineShape(client)),
       picIcon(DesignPicture(client, TwipsRect(240, 240, 750, 750), IconPicture)),
-      Pryl(new Label(client, QStringLiteral("Total Score: 0"))), Timer1(new QTimer(client))
+      Pryl(new Label(client, frmAbout::tr("Total Score: %1").arg(0))), Timer1(new QTimer(client))
 {
     FillBackground(client, QPalette::Window, ApplicationWorkspaceColour());
 
@@ -67,16 +67,15 @@ frmAboutControls::frmAboutControls(QWidget *client)
     Shape1->raise();
 
     NameControls({{Shape1, "Shape1"}, {picIcon, "picIcon"}, {Pryl, "Pryl"}, {Timer1, "Timer1"}});
-    Speak({{picIcon, QStringLiteral("Thornax logo")}});
+    Speak({{picIcon, frmAbout::tr("Thornax logo")}});
 
     Timer1->setInterval(1000);
     Timer1->start();
 }
 
 frmAbout::frmAbout(Program &program)
-    : Form(program, WindowDesign{QStringLiteral("About MyApp"), QSize(4875, 1395),
-                                 WindowDesign::Border::None, false, QStringLiteral("Score"),
-                                 /* opensBoxes */ false})
+    : Form(program, WindowDesign{tr("About MyApp"), QSize(4875, 1395), WindowDesign::Border::None,
+                                 false, tr("Score"), /* opensBoxes */ false})
 {
 }
 
@@ -89,7 +88,7 @@ void frmAbout::Timer1_Timer()
 {
     const Variant score = Concat(m_program.record().TotalScore, Text(QString()));
     frmAboutControls &c = ui();
-    c.Pryl->SetCaption(Concat(Text(QStringLiteral("Total Score: ")), score).toText());
+    c.Pryl->SetCaption(tr("Total Score: %1").arg(score.toText()));
 
     MDIForm1 &frame = m_program.mainWindow();
     const bool scrollingDone = frame.Scroll.Checked();
@@ -97,10 +96,8 @@ void frmAbout::Timer1_Timer()
     const bool installerDone = frame.Guiden.Checked();
     if (scrollingDone && typingDone && installerDone) {
         frame.mnuCertificate.SetEnabled(true);
-        frame.SetCaption(frame.Caption() + QStringLiteral(" - Certification completed"));
-        c.Pryl->SetCaption(Concat(Concat(Text(QStringLiteral("Finished with ")), score),
-                                  Text(QStringLiteral(" points!")))
-                               .toText());
+        frame.SetCaption(frame.Caption() + tr(" - Certification completed"));
+        c.Pryl->SetCaption(tr("Finished with %1 points!").arg(score.toText()));
         c.Timer1->stop();
     }
 }

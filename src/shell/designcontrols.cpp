@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "pictures.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -50,7 +51,7 @@ QLabel *BannerPicture(QWidget *client, const QRect &geometry)
 {
     QLabel *picture = DesignPicture(client, geometry, Banner);
     picture->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    Speak({{picture, QStringLiteral("Thornax banner")}});
+    Speak({{picture, QCoreApplication::translate("DesignControls", "Thornax banner")}});
     return picture;
 }
 

@@ -92,24 +92,20 @@ int MDIForm1::Width()
 void MDIForm1::CreateMenus()
 {
     QMenuBar *bar = m_window->menuBar();
-    PlayMenu = bar->addMenu(QStringLiteral("&Start"));
-    Newgame = PlayMenu->addMenu(QStringLiteral("&Module"));
-    AttachItem(Guiden, Newgame->addAction(QStringLiteral("Module 1: The Installer")),
-               &MDIForm1::Guiden_Click);
-    AttachItem(Scroll, Newgame->addAction(QStringLiteral("Module 2: Scrolling")),
-               &MDIForm1::Scroll_Click);
-    AttachItem(mnuTyping, Newgame->addAction(QStringLiteral("Module 3: Typing")),
-               &MDIForm1::mnuTyping_Click);
-    AttachItem(mnuCertificate, PlayMenu->addAction(QStringLiteral("Get certificate")),
+    PlayMenu = bar->addMenu(tr("&Start"));
+    Newgame = PlayMenu->addMenu(tr("&Module"));
+    AttachItem(Guiden, Newgame->addAction(tr("Module 1: The Installer")), &MDIForm1::Guiden_Click);
+    AttachItem(Scroll, Newgame->addAction(tr("Module 2: Scrolling")), &MDIForm1::Scroll_Click);
+    AttachItem(mnuTyping, Newgame->addAction(tr("Module 3: Typing")), &MDIForm1::mnuTyping_Click);
+    AttachItem(mnuCertificate, PlayMenu->addAction(tr("Get certificate")),
                &MDIForm1::mnuCertificate_Click);
     mnuCertificate.SetEnabled(false);
     PlayMenu->addSeparator();
-    AttachItem(Quit, PlayMenu->addAction(QStringLiteral("E&xit")), &MDIForm1::Quit_Click);
+    AttachItem(Quit, PlayMenu->addAction(tr("E&xit")), &MDIForm1::Quit_Click);
 
-    mnufrage = bar->addMenu(QStringLiteral("&?"));
-    AttachItem(mnuAbout, mnufrage->addAction(QStringLiteral("&About")), &MDIForm1::mnuAbout_Click);
-    AttachItem(mnuBrowser, mnufrage->addAction(QStringLiteral("&Browser")),
-               &MDIForm1::mnuBrowser_Click);
+    mnufrage = bar->addMenu(tr("&?"));
+    AttachItem(mnuAbout, mnufrage->addAction(tr("&About")), &MDIForm1::mnuAbout_Click);
+    AttachItem(mnuBrowser, mnufrage->addAction(tr("&Browser")), &MDIForm1::mnuBrowser_Click);
 }
 
 void MDIForm1::AttachItem(MenuItem &item, QAction *action, void (MDIForm1::*handler)())
@@ -137,7 +133,7 @@ bool MDIForm1::RefuseIfDone(const MenuItem &item)
 {
     if (!item.Checked())
         return false;
-    m_program.ShowMessage(QStringLiteral("You are already done with this module!"));
+    m_program.ShowMessage(tr("You are already done with this module!"));
     return true;
 }
 
@@ -184,8 +180,10 @@ void MDIForm1::Quit_Click()
 
 void MDIForm1::mnuAbout_Click()
 {
-    m_program.ShowMessage(QStringLiteral("This is a contribution to the Mirelund Competition") +
-                              CharOf(13) + QStringLiteral("Made by the wonderful Thornax Studios"),
+    //: %1 starts the second line.
+    m_program.ShowMessage(tr("This is a contribution to the Mirelund Competition%1"
+                             "Made by the wonderful Thornax Studios")
+                              .arg(CharOf(13)),
                           MessageIcon::Information);
 }
 

@@ -4,11 +4,14 @@
 
 #include <QWebEngineView>
 
-class QWebEngineProfile;
+class PrivateProfile;
 
-// The page view on Qt WebEngine, kept away from the user's machine: a private
-// profile held in memory only, web addresses only, no file access, no file
-// choosers, no downloads, no pop-up windows and no device permissions.
+// The page view on Qt WebEngine, kept away from the user's machine and unable
+// to hold the program: its pages (see GuardedPage) live in a private profile
+// held in memory only; no context menu, no navigation by dropping a link.
+// Every Navigate starts a fresh page, so whatever the page in view does (a
+// script that never returns, a renderer that died, a handler that refuses to
+// let the page go, a history to go back through), the address asked for loads.
 class EngineView : public QWebEngineView, public WebView
 {
 public:
@@ -19,5 +22,8 @@ public:
     void Navigate(const QString &address) override;
 
 private:
-    QWebEngineProfile *m_profile;
+    void StartFreshPage();
+
+    PrivateProfile *m_profile;
+    bool m_pageUsed = false;
 };

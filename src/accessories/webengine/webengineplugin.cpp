@@ -1,6 +1,14 @@
 #include "webengineplugin.h"
 
 #include "engineview.h"
+#include "noticeview.h"
+#include "nowhere.h"
+
+#include <QCoreApplication>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace QtWebEngineCore {
 // The engine's own set-up of the OpenGL context it shares with the program.
@@ -9,12 +17,41 @@ namespace QtWebEngineCore {
 void initialize();
 } // namespace QtWebEngineCore
 
+namespace {
+
+// The engine's sandbox cannot run as root, and the engine will not start
+// without it unless told to. Running pages unsandboxed is for the person
+// running the program to choose, as the engine reads it, never the program.
+bool SandboxCannotRun()
+{
+#ifdef Q_OS_UNIX
+    const bool root = getuid() == 0 || geteuid() == 0;
+    const bool waived = qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX") ||
+                        qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS")
+                            .split(u' ')
+                            .contains(QLatin1String("--no-sandbox"));
+    return root && !waived;
+#else
+    return false;
+#endif
+}
+
+} // namespace
+
 WebEnginePlugin::WebEnginePlugin()
 {
     QtWebEngineCore::initialize();
+    KeepEngineFilesOffDisk();
 }
 
 WebView *WebEnginePlugin::CreateView(QWidget *parent)
 {
+    if (SandboxCannotRun())
+        return new NoticeView(QCoreApplication::translate(
+                                  "WebEnginePlugin",
+                                  "Pages are not shown to the root account: the browser's sandbox "
+                                  "cannot run there.\nRun the trainer as an ordinary user, or set "
+                                  "QTWEBENGINE_DISABLE_SANDBOX=1 to show pages without it."),
+                              parent);
     return new EngineView(parent);
 }

@@ -47,12 +47,11 @@ Form1Controls::Form1Controls(QWidget *client)
     : Picture1(BannerPicture(client, TwipsRect(240, 120, 2295, 4575))),
       Frame1(DesignFrame(client, QString(), TwipsRect(2640, 120, 3495, 3975), QFont())),
       Label1(TextLabel(Frame1, QString(), TwipsRect(120, 240, 3255, 3375))),
-      Command4(
-          CommandButton(client, QStringLiteral("START"), TwipsRect(2760, 4200, 3135, 495), 18)),
+      Command4(CommandButton(client, Form1::tr("START"), TwipsRect(2760, 4200, 3135, 495), 18)),
       Command1(CommandButton(client, QStringLiteral("?"), TwipsRect(240, 4920, 1215, 375), 8.25)),
       Command2(CommandButton(client, QStringLiteral("?"), TwipsRect(2400, 4920, 1215, 375), 8.25)),
       Command3(CommandButton(client, QStringLiteral("?"), TwipsRect(4680, 4920, 1215, 375), 8.25)),
-      Label2(TextLabel(client, QStringLiteral("Remaining time:"), TwipsRect(240, 5400, 4455, 255))),
+      Label2(TextLabel(client, Form1::tr("Remaining time:"), TwipsRect(240, 5400, 4455, 255))),
       Timer1(DesignTimer(client, Qt::CoarseTimer)),
       // Its ticks are the seconds the user sees running out.
       Timer2(DesignTimer(client, Qt::PreciseTimer))
@@ -67,18 +66,18 @@ Form1Controls::Form1Controls(QWidget *client)
                   {Label2, "Label2"},
                   {Timer1, "Timer1"},
                   {Timer2, "Timer2"}});
-    Speak({{Frame1, QStringLiteral("Rules")},
-           {Command4, QString(), QStringLiteral("Starts the level")},
-           {Command1, QString(), QStringLiteral("Drill button, left")},
-           {Command2, QString(), QStringLiteral("Drill button, middle")},
-           {Command3, QString(), QStringLiteral("Drill button, right")}});
+    Speak({{Frame1, Form1::tr("Rules")},
+           {Command4, QString(), Form1::tr("Starts the level")},
+           {Command1, QString(), Form1::tr("Drill button, left")},
+           {Command2, QString(), Form1::tr("Drill button, middle")},
+           {Command3, QString(), Form1::tr("Drill button, right")}});
     QWidget::setTabOrder(Command1, Command2);
     QWidget::setTabOrder(Command2, Command3);
     QWidget::setTabOrder(Command3, Command4);
 }
 
 Form1::Form1(Program &program)
-    : Form(program, WindowDesign{QStringLiteral("Module 1: Installer Guide"), QSize(6270, 5850),
+    : Form(program, WindowDesign{tr("Module 1: Installer Guide"), QSize(6270, 5850),
                                  WindowDesign::Border::Fixed, true})
 {
 }
@@ -96,9 +95,9 @@ void Form1::ConnectControls(Form1Controls &c)
 void Form1::Form_Load()
 {
     Label *rules = ui().Label1;
-    for (const QString &line : {QStringLiteral("The rules are simple, just hit the [Next] button."),
-                                QStringLiteral("If you click wrong, time will be removed."),
-                                QStringLiteral("15 right clicks in the time for next level .")})
+    for (const QString &line : {tr("The rules are simple, just hit the [Next] button."),
+                                tr("If you click wrong, time will be removed."),
+                                tr("15 right clicks in the time for next level .")})
         rules->SetCaption(
             Concat(Concat(Text(rules->Caption()), Text(line)), Text(CharOf(13))).toText());
     PrepareLevel();
@@ -111,7 +110,7 @@ void Form1::PrepareLevel()
     if (!frame.Guiden.Checked())
         record.TotalScore =
             Add(record.TotalScore, Multiply(record.RightClicks, record.InstallerLevel));
-    SetCaption(Concat(Text(QStringLiteral("Level: ")), record.InstallerLevel).toText());
+    SetCaption(tr("Level: %1").arg(record.InstallerLevel.toText()));
     record.RightClicks = Integer(0);
     Form1Controls &c = ui();
     c.Timer1->setInterval(ShufflePeriod(record.InstallerLevel));
@@ -124,18 +123,17 @@ void Form1::PrepareLevel()
     record.TimeUsed = Integer(0);
 
     if (Greater(record.InstallerLevel, Integer(1))) {
-        Variant message = Concat(Concat(Text(QStringLiteral("You finished level ")),
-                                        Subtract(record.InstallerLevel, Integer(1))),
-                                 Text(QStringLiteral(".")));
+        const QString finished = Subtract(record.InstallerLevel, Integer(1)).toText();
+        QString message;
         if (Less(record.InstallerLevel, Integer(4))) {
-            message = Concat(message, Text(QStringLiteral("Get ready for the next one!")));
+            message = tr("You finished level %1.Get ready for the next one!").arg(finished);
         } else {
-            message = Text(QStringLiteral("You have completed this module!"));
+            message = tr("You have completed this module!");
             frame.Guiden.SetChecked(true);
             Hide();
             record.InstallerLevel = Integer(0);
         }
-        m_program.ShowMessage(message.toText());
+        m_program.ShowMessage(message);
         if (!IsLoaded())
             return;
     }
@@ -190,7 +188,7 @@ void Form1::Command3_Click()
 void Form1::DrillButton_Click(const QPushButton &button)
 {
     Module1 &record = m_program.record();
-    if (Equal(Text(button.text()), Text(QStringLiteral("Next")))) {
+    if (Equal(Text(button.text()), Text(NextCaption()))) {
         record.RightClicks = Add(record.RightClicks, Integer(1));
         record.TimeUsed = Subtract(record.TimeUsed, Integer(5));
     } else {
@@ -215,10 +213,8 @@ void Form1::Timer2_Timer()
         // Qt keeps ticking while the box is open; the time-out must be reported once.
         ui().Timer1->stop();
         ui().Timer2->stop();
-        m_program.ShowMessage(Concat(Concat(Text(QStringLiteral("Time's out biatch! You scored ")),
-                                            record.RightClicks),
-                                     Text(QStringLiteral(" of 15.")))
-                                  .toText());
+        m_program.ShowMessage(
+            tr("Time's out biatch! You scored %1 of 15.").arg(record.RightClicks.toText()));
         record.RightClicks = Integer(0);
         record.InstallerLevel = Integer(1);
         Unload();

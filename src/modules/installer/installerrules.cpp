@@ -2,6 +2,8 @@
 
 #include "valuerules.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 
@@ -12,9 +14,8 @@ Variant TimeLimit(const Variant &level)
 
 QString RemainingTimeText(const Variant &ticks)
 {
-    return Concat(Concat(Text(QStringLiteral("Remaining time:")), Divide(ticks, Integer(10))),
-                  Text(QStringLiteral(" seconds.")))
-        .toText();
+    return QCoreApplication::translate("Form1", "Remaining time:%1 seconds.")
+        .arg(Divide(ticks, Integer(10)).toText());
 }
 
 int ShufflePeriod(const Variant &level)
@@ -25,12 +26,20 @@ int ShufflePeriod(const Variant &level)
     return static_cast<int>(std::min<double>(p.toDouble(), std::numeric_limits<int>::max()));
 }
 
+QString NextCaption()
+{
+    return QCoreApplication::translate("Form1", "Next");
+}
+
 Arrangement ArrangementFor(const Variant &k)
 {
-    static const std::array<Arrangement, 3> arrangements{{
-        {QStringLiteral("Next"), QStringLiteral("Cancel"), QStringLiteral("Back")},
-        {QStringLiteral("Back"), QStringLiteral("Next"), QStringLiteral("Cancel")},
-        {QStringLiteral("Cancel"), QStringLiteral("Back"), QStringLiteral("Next")},
+    const QString next = NextCaption();
+    const QString back = QCoreApplication::translate("Form1", "Back");
+    const QString cancel = QCoreApplication::translate("Form1", "Cancel");
+    const std::array<Arrangement, 3> arrangements{{
+        {next, cancel, back},
+        {back, next, cancel},
+        {cancel, back, next},
     }};
     const int row = std::clamp<int>(RoundToInteger(k), 1, 3) - 1;
     return arrangements[static_cast<std::size_t>(row)];

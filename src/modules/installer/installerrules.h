@@ -15,6 +15,9 @@ QString RemainingTimeText(const Variant &ticks);
 // Interval of the shuffle clock in milliseconds: 1000 - 10 x level, at least 1.
 int ShufflePeriod(const Variant &level);
 
+// The caption of the button to hit, in the user's language.
+QString NextCaption();
+
 // The captions of Command1, Command2 and Command3 for the draw k (1 to 3):
 // "Cancel" follows "Next" in the cycle of the three buttons and "Back" precedes it.
 using Arrangement = std::array<QString, 3>;

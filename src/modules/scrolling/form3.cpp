@@ -13,7 +13,7 @@
 #include <limits>
 
 Form3::Form3(Program &program)
-    : Form(program, WindowDesign{QStringLiteral("Module 3: Scroll"), QSize(6780, 5880),
+    : Form(program, WindowDesign{tr("Module 3: Scroll"), QSize(6780, 5880),
                                  WindowDesign::Border::Fixed, true})
 {
 }
@@ -84,7 +84,7 @@ void Form3::Timer1_Timer()
         // Qt goes on ticking while the message is open; the drill completes once.
         ui().Timer1->stop();
         const Variant score = Subtract(Integer(500), Integer(ScrollTicks));
-        m_program.ShowMessage(QStringLiteral("You have completed this module!"));
+        m_program.ShowMessage(tr("You have completed this module!"));
         Variant &total = m_program.record().TotalScore;
         total = Add(total, score);
         m_program.mainWindow().Scroll.SetChecked(true);

@@ -5,6 +5,7 @@
 #include "designcontrols.h"
 #include "label.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -52,9 +53,10 @@ Form3Controls::Form3Controls(QWidget *client)
       Label2(MakeValueLabel(client, 3120, 495, 375)),
       Label3(MakeValueLabel(client, 3720, 615, 495)),
       Label4(MakeValueLabel(client, 4320, 615, 375)),
-      Command1(new QPushButton(QStringLiteral("START"), client)),
+      Command1(new QPushButton(QCoreApplication::translate("Form3", "START"), client)),
       Picture1(BannerPicture(client, TwipsRect(120, 240, 2295, 4575))),
-      Frame1(DesignFrame(client, QStringLiteral("Magic number"), TwipsRect(4920, 4920, 1695, 855),
+      Frame1(DesignFrame(client, QCoreApplication::translate("Form3", "Magic number"),
+                         TwipsRect(4920, 4920, 1695, 855),
                          DesignFont(QStringLiteral("Verdana"), 8.25))),
       Label5(new Label(Frame1)), Timer1(new QTimer(client))
 {
@@ -84,15 +86,18 @@ Form3Controls::Form3Controls(QWidget *client)
 
     // Each bar is read with the label that shows its value; the value labels and
     // the magic number keep their numbers as names, so that a change is announced.
-    Speak({{VScroll1, QStringLiteral("Bar 1")},
-           {VScroll2, QStringLiteral("Bar 2")},
-           {VScroll3, QStringLiteral("Bar 3")},
-           {VScroll4, QStringLiteral("Bar 4")},
-           {Label1, QString(), QStringLiteral("Value of bar 1")},
-           {Label2, QString(), QStringLiteral("Value of bar 2")},
-           {Label3, QString(), QStringLiteral("Value of bar 3")},
-           {Label4, QString(), QStringLiteral("Value of bar 4")},
-           {Label5, QString(), QStringLiteral("Magic number")}});
+    const auto barName = [](const char *text, int bar) {
+        return QCoreApplication::translate("Form3", text).arg(bar);
+    };
+    Speak({{VScroll1, barName(QT_TRANSLATE_NOOP("Form3", "Bar %1"), 1)},
+           {VScroll2, barName(QT_TRANSLATE_NOOP("Form3", "Bar %1"), 2)},
+           {VScroll3, barName(QT_TRANSLATE_NOOP("Form3", "Bar %1"), 3)},
+           {VScroll4, barName(QT_TRANSLATE_NOOP("Form3", "Bar %1"), 4)},
+           {Label1, QString(), barName(QT_TRANSLATE_NOOP("Form3", "Value of bar %1"), 1)},
+           {Label2, QString(), barName(QT_TRANSLATE_NOOP("Form3", "Value of bar %1"), 2)},
+           {Label3, QString(), barName(QT_TRANSLATE_NOOP("Form3", "Value of bar %1"), 3)},
+           {Label4, QString(), barName(QT_TRANSLATE_NOOP("Form3", "Value of bar %1"), 4)},
+           {Label5, QString(), QCoreApplication::translate("Form3", "Magic number")}});
     for (std::size_t i = 0; i < bars().size(); ++i)
         TieLabel(valueLabels()[i], bars()[i]);
 }

@@ -20,12 +20,14 @@
 
 namespace {
 
-const std::array<QString, 3> Sentences = {
-    QStringLiteral("A brown fox jumps over the river, which has been polluted by the acid rains."),
-    QStringLiteral("A white man said that the yellow banana was rotten. The asian girl said, no it "
-                   "is not rotten!"),
-    QStringLiteral("A green basket on the green man had a green stick in his green hand and the "
-                   "green light said, May it be yellow!"),
+const std::array<const char *, 3> Sentences = {
+    QT_TRANSLATE_NOOP(
+        "Form2", "A brown fox jumps over the river, which has been polluted by the acid rains."),
+    QT_TRANSLATE_NOOP("Form2", "A white man said that the yellow banana was rotten. The asian girl "
+                               "said, no it is not rotten!"),
+    QT_TRANSLATE_NOOP("Form2",
+                      "A green basket on the green man had a green stick in his green hand "
+                      "and the green light said, May it be yellow!"),
 };
 
 template<class Widget> Widget *Named(Widget *widget, const char *name)
@@ -57,10 +59,10 @@ void SetColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 }
 
 // A sentence number drawn as IntPart(RandomUnit() x 3) + 1.
-const QString &Sentence(const Variant &number)
+QString Sentence(const Variant &number)
 {
     const auto index = static_cast<std::size_t>(number.toDouble()) - 1;
-    return Sentences.at(std::min<std::size_t>(index, Sentences.size() - 1));
+    return Form2::tr(Sentences.at(std::min<std::size_t>(index, Sentences.size() - 1)));
 }
 
 Variant Draw(Program &program, qint16 outOf)
@@ -73,21 +75,21 @@ Variant Draw(Program &program, qint16 outOf)
 
 Form2Controls::Form2Controls(QWidget *client)
     : Picture1(Named(BannerPicture(client, TwipsRect(120, 120, 2295, 4575)), "Picture1")),
-      Frame1(Named(DesignFrame(client, QStringLiteral("Please retype the following text"),
+      Frame1(Named(DesignFrame(client, Form2::tr("Please retype the following text"),
                                TwipsRect(2520, 120, 7095, 1455), DesignFont("Verdana", 6.75)),
                    "Frame1")),
       Label1(DesignLabel(Frame1, "Label1",
-                         QStringLiteral("Just try to retype the text shown in this frame in the "
-                                        "textbox below."),
+                         Form2::tr("Just try to retype the text shown in this frame in the "
+                                   "textbox below."),
                          TwipsRect(120, 240, 6855, 1095), DesignFont("Verdana", 8.25))),
-      Label2(DesignLabel(client, "Label2", QStringLiteral("Elapsed time:"),
+      Label2(DesignLabel(client, "Label2", Form2::tr("Elapsed time:"),
                          TwipsRect(2520, 1680, 4095, 255), DesignFont("Verdana", 8.25))),
-      Label4(DesignLabel(client, "Label4", QStringLiteral("Chars / second:"),
+      Label4(DesignLabel(client, "Label4", Form2::tr("Chars / second:"),
                          TwipsRect(2520, 1920, 4095, 255), DesignFont("Verdana", 8.25))),
       // Built before Command1 so that the button covers it until START hides the button.
-      Label3(DesignLabel(client, "Label3", QStringLiteral("SCORE:"),
-                         TwipsRect(6840, 1680, 2535, 495), DesignFont("Arial", 20.25))),
-      Command1(Place(new QPushButton(QStringLiteral("START"), client), "Command1",
+      Label3(DesignLabel(client, "Label3", Form2::tr("SCORE:"), TwipsRect(6840, 1680, 2535, 495),
+                         DesignFont("Arial", 20.25))),
+      Command1(Place(new QPushButton(Form2::tr("START"), client), "Command1",
                      TwipsRect(6840, 1680, 1695, 495))),
       Text1(Place(new TextBox(client), "Text1", TwipsRect(2520, 2280, 7095, 2415))),
       startTimer(new QTimer(client))
@@ -100,13 +102,13 @@ Form2Controls::Form2Controls(QWidget *client)
 
     Command1->setFont(DesignFont("Verdana", 14.25));
     SetColour(Command1, QPalette::Button, ColourOf(RgbColour(224, 224, 224)));
-    Command1->setToolTip(QStringLiteral("Press this button to start the exercise!"));
+    Command1->setToolTip(Form2::tr("Press this button to start the exercise!"));
 
     SetColour(Text1, QPalette::Base, ColourOf(RgbColour(224, 224, 224)));
     QWidget::setTabOrder(Text1, Command1);
 
-    Speak({{Text1, QStringLiteral("Typing box"), QStringLiteral("Retype the sentence here")},
-           {Label1, QString(), QStringLiteral("Sentence to retype")}});
+    Speak({{Text1, Form2::tr("Typing box"), Form2::tr("Retype the sentence here")},
+           {Label1, QString(), Form2::tr("Sentence to retype")}});
 
     startTimer->setObjectName(QStringLiteral("startTimer"));
     startTimer->setInterval(1000);
@@ -114,7 +116,7 @@ Form2Controls::Form2Controls(QWidget *client)
 }
 
 Form2::Form2(Program &program)
-    : Form(program, WindowDesign{QStringLiteral("Module 2: Typing"), QSize(9690, 4860),
+    : Form(program, WindowDesign{tr("Module 2: Typing"), QSize(9690, 4860),
                                  WindowDesign::Border::Fixed, true})
 {
 }
@@ -150,7 +152,7 @@ void Form2::startTimer_Timer()
     const Variant n = Double(double(ui().Text1->TextLength()));
     const Variant rate = Divide(n, Integer(TypingSeconds));
     const Variant whole = IntPart(rate);
-    ui().Label4->SetCaption(Concat(Text(QStringLiteral("Chars / second: ")), whole).toText());
+    ui().Label4->SetCaption(tr("Chars / second: %1").arg(whole.toText()));
 
     const Variant r = Draw(m_program, 5);
     if (Equal(r, Integer(3))) {
@@ -161,10 +163,9 @@ void Form2::startTimer_Timer()
             return;
     }
 
-    ui().Label2->SetCaption(QStringLiteral("Elapsed time: ") + ToText(Integer(TypingSeconds)) +
-                            QStringLiteral(" seconds"));
+    ui().Label2->SetCaption(tr("Elapsed time: %1 seconds").arg(ToText(Integer(TypingSeconds))));
     TypingScore = RoundToInteger(Multiply(Subtract(Integer(200), Integer(TypingSeconds)), whole));
-    ui().Label3->SetCaption(QStringLiteral("SCORE: ") + ToText(Integer(TypingScore)));
+    ui().Label3->SetCaption(tr("SCORE: %1").arg(ToText(Integer(TypingScore))));
 }
 
 void Form2::Text1_Change()
@@ -172,7 +173,7 @@ void Form2::Text1_Change()
     if (!ui().Text1->TextEquals(ui().Label1->Caption()))
         return;
     // Ticks go on while the message is open and change the score that is added after it.
-    m_program.ShowMessage(QStringLiteral("You have completed this module!"));
+    m_program.ShowMessage(tr("You have completed this module!"));
     m_program.mainWindow().mnuTyping.SetChecked(true);
     Module1 &record = m_program.record();
     record.TotalScore = Add(record.TotalScore, Integer(TypingScore));

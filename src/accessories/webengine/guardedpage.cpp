@@ -1,0 +1,66 @@
+#include "guardedpage.h"
+
+#include <QCoreApplication>
+#include <QWebEngineFullScreenRequest>
+#include <QWebEngineSettings>
+
+namespace {
+
+// The engine asks before a page is left through the confirm box, with this
+// text in the engine's own translation; named here through variables, so that
+// the program's own translations leave it to the engine's.
+bool IsLeavePageQuestion(const QString &message)
+{
+    static const char context[] = "QWebEnginePage";
+    static const char question[] =
+        "Are you sure you want to leave this page? Changes that you made may not be saved.";
+    return message == QCoreApplication::translate(context, question);
+}
+
+} // namespace
+
+GuardedPage::GuardedPage(QWebEngineProfile *profile, QObject *parent)
+    : QWebEnginePage(profile, parent)
+{
+    QWebEngineSettings *s = settings();
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+    s->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
+    s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+    s->setAttribute(QWebEngineSettings::PdfViewerEnabled, false);
+    s->setAttribute(QWebEngineSettings::ScreenCaptureEnabled, false);
+
+    connect(this, &QWebEnginePage::featurePermissionRequested, this,
+            [this](const QUrl &origin, Feature feature) {
+                setFeaturePermission(origin, feature, PermissionDeniedByUser);
+            });
+    connect(this, &QWebEnginePage::fullScreenRequested, this,
+            [](QWebEngineFullScreenRequest request) { request.reject(); });
+}
+
+bool GuardedPage::IsWebAddress(const QUrl &url)
+{
+    return url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+}
+
+bool GuardedPage::acceptNavigationRequest(const QUrl &url, NavigationType, bool)
+{
+    return IsWebAddress(url);
+}
+
+QStringList GuardedPage::chooseFiles(FileSelectionMode, const QStringList &, const QStringList &)
+{
+    return {};
+}
+
+bool GuardedPage::javaScriptConfirm(const QUrl &, const QString &message)
+{
+    // Leaving always goes ahead; anything else the page asks is cancelled.
+    return IsLeavePageQuestion(message);
+}
+
+bool GuardedPage::javaScriptPrompt(const QUrl &, const QString &, const QString &, QString *)
+{
+    return false;
+}

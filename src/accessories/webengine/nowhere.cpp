@@ -1,0 +1,8 @@
+#include "nowhere.h"
+
+void KeepEngineFilesOffDisk()
+{
+    const QByteArray nowhere = Nowhere.toLocal8Bit();
+    qputenv("XDG_DATA_HOME", nowhere);
+    qputenv("TMPDIR", nowhere);
+}

@@ -1,0 +1,81 @@
+#include "languages.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+
+const QString Translations::Pseudo = QStringLiteral("pseudo");
+
+namespace {
+
+// The program's translations are built into it.
+const QString ProgramTranslations = QStringLiteral(":/i18n");
+
+bool IsCLocale(const QString &locale)
+{
+    return locale.isEmpty() || locale == u"C" || locale == u"POSIX" || locale.startsWith(u"C.") ||
+           locale.startsWith(u"C@");
+}
+
+QString WithoutCodesetAndModifier(QString language)
+{
+    language = language.section(u'@', 0, 0).section(u'.', 0, 0);
+    return language.replace(u'-', u'_');
+}
+
+} // namespace
+
+QStringList MessageLanguages(const EnvironmentLookup &environment)
+{
+    QString locale;
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        locale = environment(name);
+        if (!locale.isEmpty())
+            break;
+    }
+    if (IsCLocale(locale))
+        return {};
+    const QString preferred = environment("LANGUAGE");
+    QStringList languages;
+    for (const QString &language :
+         preferred.isEmpty() ? QStringList{locale} : preferred.split(u':', Qt::SkipEmptyParts)) {
+        if (!IsCLocale(language))
+            languages.append(WithoutCodesetAndModifier(language));
+    }
+    return languages;
+}
+
+QStringList Translations::SystemChoice()
+{
+    const QString pseudo = qEnvironmentVariable("THORNAX_PSEUDO_TRANSLATION");
+    if (!pseudo.isEmpty() && pseudo != u"0")
+        return {Pseudo};
+    return MessageLanguages([](const char *name) { return qEnvironmentVariable(name); });
+}
+
+Translations::Translations(const QStringList &languages)
+{
+    for (const QString &language : languages) {
+        if (!m_program.load(QStringLiteral("thornax_") + language, ProgramTranslations))
+            continue;
+        m_language = language;
+        // Qt's own texts (OK, Cancel, ...) from the system's Qt translations,
+        // falling back from "de_AT" to "de" as the program's did.
+        (void)m_toolkit.load(QStringLiteral("qtbase_") + language,
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        return;
+    }
+}
+
+void Translations::Install()
+{
+    if (!m_program.isEmpty())
+        QCoreApplication::installTranslator(&m_program);
+    if (!m_toolkit.isEmpty())
+        QCoreApplication::installTranslator(&m_toolkit);
+}
+
+QString Translations::Translate(const char *context, const char *source) const
+{
+    const QString translated = m_program.translate(context, source);
+    return translated.isEmpty() ? QString::fromUtf8(source) : translated;
+}

@@ -1,0 +1,191 @@
+#include "form5.h"
+#include "mdiform1.h"
+#include "pageserver.h"
+#include "placeholderwindow.h"
+#include "testprogram.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+#include <QtTest>
+
+#include <csignal>
+#include <unistd.h>
+
+namespace {
+
+const QByteArray StartPath =
+    QUrl(Form5::StartAddress).toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority);
+
+QByteArray Page(const QByteArray &title, const QByteArray &script = {})
+{
+    return Response("Content-Type: text/html\r\n",
+                    "<title>" + title + "</title><script>" + script + "</script>");
+}
+
+// The folders the browser could write to, fresh and empty, set before the engine starts.
+const QStringList FreshFolders{"HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME",
+                               "TMPDIR"};
+QTemporaryDir FreshRoot, QtRuntime;
+
+} // namespace
+
+// The browser window with the real web view module, headless, on pages served
+// here: whatever a page does, the program stays free and nothing is written.
+class tst_WebEngineView : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> m_test;
+    WebViewModule m_module{{THORNAX_WEBVIEW_DIR}};
+    PageServer m_server;
+    // Any file or folder made in a fresh folder, even one removed at once.
+    QFileSystemWatcher m_freshFolders{
+        QStringList(FreshFolders)
+            .replaceInStrings(QRegularExpression("^"), FreshRoot.path() + u'/')};
+    QSignalSpy m_written{&m_freshFolders, &QFileSystemWatcher::directoryChanged};
+
+    Form5 &browser() { return m_test->program->window<Form5>(); }
+    template<class T> T *inBrowser() { return browser().subWindow()->findChild<T *>(); }
+    // Opens the browser from the menu; its view once the page has loaded.
+    QWebEngineView *openOnLoadedPage()
+    {
+        m_test->program->mainWindow().mnuBrowser_Click();
+        auto *view = inBrowser<QWebEngineView>();
+        return view && QSignalSpy(view, &QWebEngineView::loadFinished).wait(20000) ? view : nullptr;
+    }
+
+public:
+    static void initMain()
+    {
+        // No graphics card on a headless test machine.
+        if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
+            qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+        if (geteuid() == 0) // the engine's sandbox cannot run as root
+            qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+        // Qt's runtime folder, made with the application when none is set, is not the browser's.
+        if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
+            qputenv("XDG_RUNTIME_DIR", QtRuntime.path().toLocal8Bit());
+        for (const QString &name : FreshFolders) {
+            QDir(FreshRoot.path()).mkdir(name);
+            qputenv(name.toLatin1(), FreshRoot.filePath(name).toLocal8Bit());
+        }
+        WebViewModule::PrepareApplication();
+    }
+
+private slots:
+    void init()
+    {
+        m_test = TestProgram::WithRealDialogs();
+        Program &program = *m_test->program;
+        program.RegisterWindow(WindowName::Form5,
+                               [](Program &p) { return std::make_unique<Form5>(p); });
+        RegisterPlaceholders(program);
+        program.mainWindow().Load();
+        program.mainWindow().widget()->show();
+        browser().SetWebViewFactory(
+            [this](QWidget *parent) { return m_module.CreateView(parent); });
+        m_server.responses = {{StartPath, {Page("start")}}};
+        m_server.asked.clear();
+    }
+    void cleanup()
+    {
+        m_test.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // The browser, opened, shown any page and closed, wrote nothing.
+        QTest::qWait(100);
+        const qsizetype written = m_written.count();
+        m_written.clear();
+        QCOMPARE(written, 0);
+    }
+
+    void opensTheStartPageInTheRealView()
+    {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("AA_ShareOpenGLContexts")));
+        QWebEngineView *view = openOnLoadedPage();
+        QVERIFY2(view, "the web view module did not load, or its page never did");
+        QCOMPARE(view->page()->requestedUrl(), QUrl(Form5::StartAddress));
+
+        // A private profile, and no way from the page to the user's files.
+        QVERIFY(view->page()->profile()->isOffTheRecord());
+        QWebEngineSettings *settings = view->page()->settings();
+        QVERIFY(!settings->testAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls));
+        QVERIFY(!settings->testAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls));
+        view->load(QUrl::fromLocalFile(QStringLiteral("/etc/hostname")));
+        QTest::qWait(300);
+        QVERIFY(view->url().scheme() != QLatin1String("file"));
+
+        // Closing discards the view with its page and private profile, in an
+        // order the engine accepts; the next opening starts afresh.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("profile|WebEnginePage")));
+        QPointer<QWebEngineView> closed = view;
+        browser().subWindow()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(closed.isNull());
+
+        view = openOnLoadedPage();
+        QVERIFY(view && view != closed);
+    }
+
+    void pageNeitherHoldsTheProgramNorWrites_data()
+    {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<bool>("killRenderer");
+        const auto download = [](const QByteArray &href) {
+            return "onload = () => { const a = document.createElement('a'); a.href = " + href +
+                   "; a.download = 'f'; document.body.append(a); a.click(); };";
+        };
+        QTest::newRow("page boxes in a loop")
+            << QByteArray("onload = () => setTimeout(() => { for (;;) { alert(1); confirm(2); "
+                          "prompt(3); } });")
+            << false;
+        QTest::newRow("refuses to be left")
+            << QByteArray("onbeforeunload = e => e.returnValue = 'x';") << false;
+        QTest::newRow("endless script")
+            << QByteArray("onload = () => setTimeout(() => { for (;;); });") << false;
+        QTest::newRow("dead renderer") << QByteArray() << true;
+        QTest::newRow("attachment")
+            << QByteArray("onload = () => location = '/report.asp';") << false;
+        QTest::newRow("zip") << QByteArray("onload = () => location = '/setup.zip';") << false;
+        QTest::newRow("download link") << download("'/report.asp'") << false;
+        QTest::newRow("blob") << download("URL.createObjectURL(new Blob(['secret']))") << false;
+    }
+    void pageNeitherHoldsTheProgramNorWrites()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(bool, killRenderer);
+        const QByteArray body(2 << 20, 'x');
+        m_server.responses["/report.asp"] = {Response("Content-Disposition: attachment\r\n", body)};
+        m_server.responses["/setup.zip"] = {Response("Content-Type: application/zip\r\n", body)};
+        m_server.responses[StartPath] = {Page("held", script), Page("start")};
+        QWebEngineView *view = openOnLoadedPage();
+        QVERIFY(view);
+        QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {},
+                          QPoint(20, 20)); // lets it ask on leaving
+        if (killRenderer) {
+            QSignalSpy died(view, &QWebEngineView::renderProcessTerminated);
+            QVERIFY(::kill(view->page()->renderProcessPid(), SIGKILL) == 0 && died.wait(5000));
+        }
+
+        // A drill's timer keeps ticking, and no box of the page's holds the program.
+        int ticks = 0;
+        QTimer drill;
+        connect(&drill, &QTimer::timeout, [&ticks] { ++ticks; });
+        drill.start(100);
+        QTest::qWait(1000);
+        QVERIFY(ticks >= 5);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+
+        // The program's own box, then the start page again.
+        CloseModalBoxAfter(300);
+        QTest::keyClick(inBrowser<QLineEdit>(), Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(view->title(), QStringLiteral("start"), 20000);
+        QCOMPARE(m_server.asked.count(StartPath), 2);
+    }
+};
+
+QTEST_MAIN(tst_WebEngineView)
+#include "tst_webengineview.moc"

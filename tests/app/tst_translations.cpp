@@ -1,0 +1,388 @@
+#include "form1.h"
+#include "form2.h"
+#include "form3.h"
+#include "form5.h"
+#include "frmabout.h"
+#include "installerrules.h"
+#include "label.h"
+#include "languages.h"
+#include "mdiform1.h"
+#include "productinfo.h"
+#include "registerwindows.h"
+#include "startupdecision.h"
+#include "testprogram.h"
+#include "textbox.h"
+#include "valuerules.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class BlankView : public QWidget, public WebView
+{
+public:
+    explicit BlankView(QWidget *parent) : QWidget(parent) {}
+    QWidget *widget() override { return this; }
+    void Navigate(const QString &) override {}
+};
+
+// A text the user sees: the control showing it (null for menus and boxes) and where it is.
+struct ShownText
+{
+    QWidget *control;
+    QString where;
+    QString text;
+};
+using TextVisitor = std::function<void(const ShownText &)>;
+
+// The control's design name after its window's caption.
+QString PlaceOf(const QWidget *widget)
+{
+    QStringList path;
+    for (; widget; widget = widget->parentWidget()) {
+        if (auto *window = qobject_cast<const QMdiSubWindow *>(widget))
+            path.prepend(window->windowTitle());
+        else if (!widget->objectName().isEmpty())
+            path.prepend(widget->objectName());
+    }
+    return path.join(u'/');
+}
+
+// Visits every text on the visible controls of the frame and its menus.
+void VisitVisibleTexts(QMainWindow *frame, const TextVisitor &visit)
+{
+    const QList<QWidget *> widgets = frame->findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        if (!widget->isVisible())
+            continue;
+        const QString where =
+            PlaceOf(widget) + u' ' + QString::fromLatin1(widget->metaObject()->className());
+        if (auto *label = qobject_cast<QLabel *>(widget); label && label->pixmap().isNull())
+            visit({label, where, label->text()});
+        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            visit({button, where, button->text()});
+        else if (auto *group = qobject_cast<QGroupBox *>(widget))
+            visit({group, where, group->title()});
+        else if (auto *window = qobject_cast<QMdiSubWindow *>(widget))
+            visit({window, where, window->windowTitle()});
+        for (const QString &spoken :
+             {widget->toolTip(), widget->accessibleName(), widget->accessibleDescription()})
+            visit({nullptr, where + u" (tool tip or spoken)"_s, spoken});
+    }
+    for (QAction *menu : frame->menuBar()->actions()) {
+        visit({nullptr, u"menu"_s, menu->text()});
+        for (QAction *item : menu->menu()->actions()) {
+            visit({nullptr, u"menu item"_s, item->text()});
+            if (item->menu())
+                for (QAction *subItem : item->menu()->actions())
+                    visit({nullptr, u"menu item"_s, subItem->text()});
+        }
+    }
+    visit({nullptr, u"frame caption"_s, frame->windowTitle()});
+}
+
+// Plays every window through the states in which it shows its texts, visiting
+// what is on screen in each, then every box that was shown.
+void ShowEveryText(TestProgram &test, const TextVisitor &visit)
+{
+    Program &program = *test.program;
+    RegisterWindows(program);
+    program.window<Form5>().SetWebViewFactory(
+        [](QWidget *parent) { return new BlankView(parent); });
+    test.dialogs->answers = {u"Alexandra"_s};
+    program.Start();
+    MDIForm1 &frame = program.mainWindow();
+    Module1 &record = program.record();
+    const auto look = [&] { VisitVisibleTexts(frame.widget(), visit); };
+    look();
+
+    auto &installer = program.window<Form1>();
+    frame.Guiden_Click();
+    look();
+    installer.Command4_Click();
+    installer.Timer2_Timer();
+    look();
+    record.RightClicks = Integer(15);
+    installer.Timer1_Timer(); // finishes level 1
+    installer.Command4_Click();
+    record.TimeUsed = Integer(1000);
+    installer.Timer2_Timer(); // runs out of time
+    frame.Guiden_Click();
+    record.InstallerLevel = Integer(3);
+    record.RightClicks = Integer(15);
+    installer.Timer1_Timer(); // finishes the module
+    frame.Guiden_Click();     // already done
+
+    auto &scrolling = program.window<Form3>();
+    frame.Scroll_Click();
+    for (int draw = 0; draw < 5; ++draw)
+        test.random->queueDraw(7, 10);
+    scrolling.Command1_Click();
+    look();
+    scrolling.Timer1_Timer(); // every bar on the magic number
+
+    auto &typing = program.window<Form2>();
+    frame.mnuTyping_Click();
+    look();
+    typing.Command1_Click();
+    auto *typed = typing.controls().Text1;
+    typed->SetText(QString(76, u'x'));
+    for (int tick = 0; tick < 30; ++tick)
+        typing.startTimer_Timer();
+    look();
+    typed->SetText(typing.controls().Label1->Caption()); // completes the drill
+
+    program.window<frmAbout>().Timer1_Timer(); // the run is finished
+    frame.mnuCertificate_Click();
+    look();
+    frame.mnuBrowser_Click();
+    look();
+    QTest::keyClick(program.window<Form5>().controls().Text1, Qt::Key_Return);
+    frame.mnuAbout_Click();
+
+    for (const QString &prompt : test.dialogs->prompts())
+        visit({nullptr, u"message box"_s, prompt});
+    for (const QString &question : test.dialogs->questions)
+        visit({nullptr, u"input box"_s, question});
+}
+
+// What is wrong with the text's fit in its control at the control's design size
+// and font, or nothing when it fits.
+QString FitProblem(QWidget *control, const QString &text)
+{
+    const QFontMetrics metrics(control->font());
+    if (auto *label = qobject_cast<QLabel *>(control)) {
+        const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(),
+                                                          -label->margin(), -label->margin());
+        const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect needed =
+            metrics.boundingRect(QRect(room.topLeft(), QSize(room.width(), 10000)), flags, text);
+        if (needed.width() > room.width() || needed.height() > room.height())
+            return u"needs %1 x %2 px, has %3 x %4"_s.arg(needed.width())
+                .arg(needed.height())
+                .arg(room.width())
+                .arg(room.height());
+    } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
+        const QStyle *style = button->style();
+        const int margins = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                            2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+        const int needed = metrics.horizontalAdvance(QString(text).remove(u'&')) + margins;
+        if (needed > button->width() || metrics.height() > button->height())
+            return u"needs %1 px wide, has %2"_s.arg(needed).arg(button->width());
+    } else if (auto *group = qobject_cast<QGroupBox *>(control)) {
+        // The caption sits in the top line, 6 px in, with 2 px on either side.
+        const int needed = metrics.horizontalAdvance(text) + 2 * (6 + 2);
+        if (needed > group->width())
+            return u"needs %1 px wide, has %2"_s.arg(needed).arg(group->width());
+    } else if (auto *window = qobject_cast<QMdiSubWindow *>(control)) {
+        // Beside the icon and the close box, each about as wide as the title bar is high.
+        const int bar = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+        const int needed = QFontMetrics(window->font()).horizontalAdvance(text) + 2 * bar;
+        if (needed > window->width())
+            return u"needs %1 px wide, has %2"_s.arg(needed).arg(window->width());
+    }
+    return {};
+}
+
+// A pseudo-translated text: bracketed and padded with tildes, possibly with
+// numbers or the product name around it.
+bool IsPseudoTranslated(QString text)
+{
+    static const QRegularExpression pseudoPart(u"\\[.*? ~+\\]"_s,
+                                               QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression leftOver(u"^[\\s\\d.,:;+\\-]*$"_s);
+    text.remove(pseudoPart).remove(ProgramTitle());
+    return leftOver.match(text).hasMatch();
+}
+
+} // namespace
+
+class tst_Translations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void languagesFromEnvironment_data();
+    void languagesFromEnvironment();
+    void translationChosen_data();
+    void translationChosen();
+    void commandLineInLanguage_data();
+    void commandLineInLanguage();
+    void everyTextEscapesNoTranslation();
+    void everyTextFitsItsControl_data();
+    void everyTextFitsItsControl();
+};
+
+void tst_Translations::languagesFromEnvironment_data()
+{
+    QTest::addColumn<QString>("lcAll");
+    QTest::addColumn<QString>("lcMessages");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("nothing set") << u""_s << u""_s << u""_s << u""_s << QStringList();
+    QTest::newRow("LANG") << u""_s << u""_s << u"de_DE.UTF-8"_s << u""_s << QStringList{u"de_DE"_s};
+    QTest::newRow("modifier dropped")
+        << u""_s << u""_s << u"ca_ES.UTF-8@valencia"_s << u""_s << QStringList{u"ca_ES"_s};
+    QTest::newRow("LC_MESSAGES before LANG")
+        << u""_s << u"fr_FR.UTF-8"_s << u"de_DE.UTF-8"_s << u""_s << QStringList{u"fr_FR"_s};
+    QTest::newRow("LC_ALL before all")
+        << u"es_ES.UTF-8"_s << u"fr_FR"_s << u"de_DE"_s << u""_s << QStringList{u"es_ES"_s};
+    QTest::newRow("LANGUAGE list") << u""_s << u""_s << u"en_GB.UTF-8"_s << u"it:fr_CA:de"_s
+                                   << QStringList{u"it"_s, u"fr_CA"_s, u"de"_s};
+    QTest::newRow("C.UTF-8 ignores LANGUAGE")
+        << u""_s << u""_s << u"C.UTF-8"_s << u"de"_s << QStringList();
+    QTest::newRow("LC_ALL=C ignores LANG")
+        << u"C"_s << u""_s << u"de_DE.UTF-8"_s << u""_s << QStringList();
+    QTest::newRow("POSIX") << u""_s << u"POSIX"_s << u""_s << u"fr"_s << QStringList();
+}
+
+void tst_Translations::languagesFromEnvironment()
+{
+    QFETCH(QString, lcAll);
+    QFETCH(QString, lcMessages);
+    QFETCH(QString, lang);
+    QFETCH(QString, language);
+    QFETCH(QStringList, expected);
+    const QHash<QByteArray, QString> environment{
+        {"LC_ALL", lcAll}, {"LC_MESSAGES", lcMessages}, {"LANG", lang}, {"LANGUAGE", language}};
+    QCOMPARE(MessageLanguages([&](const char *name) { return environment.value(name); }), expected);
+}
+
+void tst_Translations::translationChosen_data()
+{
+    QTest::addColumn<QStringList>("languages");
+    QTest::addColumn<QString>("loaded");
+    QTest::addColumn<QString>("next");   // the Installer's button to hit
+    QTest::addColumn<QString>("cancel"); // Qt's own button
+
+    QTest::newRow("English") << QStringList{u"en_US"_s} << u""_s << u"Next"_s << u"Cancel"_s;
+    QTest::newRow("none wanted") << QStringList() << u""_s << u"Next"_s << u"Cancel"_s;
+    QTest::newRow("de_AT falls back to de")
+        << QStringList{u"de_AT"_s} << u"de_AT"_s << u"Weiter"_s << u"Abbrechen"_s;
+    QTest::newRow("first translated one")
+        << QStringList{u"it"_s, u"fr_CA"_s, u"de"_s} << u"fr_CA"_s << u"Suivant"_s << u"Annuler"_s;
+    QTest::newRow("es") << QStringList{u"es"_s} << u"es"_s << u"Siguiente"_s << u"Cancelar"_s;
+    QTest::newRow("pseudo") << QStringList{Translations::Pseudo} << Translations::Pseudo
+                            << u"[Ñéẋţ ~~~]"_s << u"Cancel"_s;
+}
+
+void tst_Translations::translationChosen()
+{
+    QFETCH(QStringList, languages);
+    QFETCH(QString, loaded);
+    QFETCH(QString, next);
+    QFETCH(QString, cancel);
+
+    Translations translations(languages);
+    QCOMPARE(translations.language(), loaded);
+    QCOMPARE(translations.Translate("Form1", "Next"), next);
+    translations.Install();
+    QCOMPARE(NextCaption(), next);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
+}
+
+void tst_Translations::commandLineInLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("printed"); // a part of it
+
+    QTest::newRow("help, de") << u"de"_s << QStringList{u"--help"_s}
+                              << u"Aufruf: thornax-windows-trainer [Optionen]\n"_s;
+    QTest::newRow("options heading, fr") << u"fr"_s << QStringList{u"-h"_s} << u"\nOptions :\n"_s;
+    QTest::newRow("unknown option, es")
+        << u"es"_s << QStringList{u"--bogus"_s}
+        << u"thornax-windows-trainer: Opción desconocida 'bogus'.\nPruebe "_s;
+    QTest::newRow("unknown options, de")
+        << u"de"_s << QStringList{u"-x"_s, u"--y"_s} << u"Unbekannte Optionen: x, y."_s;
+    QTest::newRow("argument, fr") << u"fr"_s << QStringList{u"a%2b"_s}
+                                  << u"argument inattendu « a%2b »"_s;
+    QTest::newRow("no display, es") << u"es"_s << QStringList() << u"xvfb-run "_s;
+    // The parser's other messages are made before any translation can reach them.
+    QTest::newRow("missing value, de")
+        << u"de"_s << QStringList{u"-platform"_s} << u"Missing value after '-platform'."_s;
+    QTest::newRow("unknown option, en")
+        << u"en"_s << QStringList{u"--bogus"_s} << u"Unknown option 'bogus'.\nTry "_s;
+}
+
+void tst_Translations::commandLineInLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, printed);
+
+    const Translations translations({language});
+    const StartupDecision decision =
+        DecideStartup(QStringList{u"thornax-windows-trainer"_s} + arguments, false,
+                      [&](const char *context, const char *source) {
+                          return translations.Translate(context, source);
+                      });
+    QVERIFY(!decision.start);
+    QVERIFY2(decision.output.contains(printed), qPrintable(decision.output));
+}
+
+void tst_Translations::everyTextEscapesNoTranslation()
+{
+    Translations pseudo({Translations::Pseudo});
+    pseudo.Install();
+    TestProgram test;
+    QStringList escaped, tooSmall;
+    ShowEveryText(test, [&](const ShownText &shown) {
+        if (shown.text.isEmpty())
+            return;
+        if (!IsPseudoTranslated(shown.text))
+            escaped.append(shown.where + u": "_s + shown.text);
+        else if (shown.control && !FitProblem(shown.control, shown.text).isEmpty())
+            tooSmall.append(shown.where);
+    });
+    // A design made for English may be too small for a third more: worth knowing, not a fault.
+    tooSmall.removeDuplicates();
+    if (!tooSmall.isEmpty())
+        qInfo().noquote() << "Too small for the lengthened texts:" << tooSmall.join(u", "_s);
+    QVERIFY2(escaped.isEmpty(), qPrintable(escaped.join(u'\n')));
+}
+
+void tst_Translations::everyTextFitsItsControl_data()
+{
+    QTest::addColumn<QString>("language");
+    // English first: the measure itself must pass the design's own texts.
+    for (const char *language : {"en", "de", "fr", "es"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+void tst_Translations::everyTextFitsItsControl()
+{
+    QFETCH(QString, language);
+    Translations translations({language});
+    QCOMPARE(translations.language(), language == u"en" ? QString() : language);
+    translations.Install();
+    TestProgram test;
+    QStringList cutOff;
+    int measured = 0;
+    ShowEveryText(test, [&](const ShownText &shown) {
+        if (!shown.control || shown.text.isEmpty())
+            return;
+        ++measured;
+        const QString problem = FitProblem(shown.control, shown.text);
+        if (!problem.isEmpty())
+            cutOff.append(shown.where + u" \""_s + shown.text + u"\": "_s + problem);
+    });
+    QVERIFY(measured > 30);
+    QVERIFY2(cutOff.isEmpty(), qPrintable(cutOff.join(u'\n')));
+}
+
+QTEST_MAIN(tst_Translations)
+#include "tst_translations.moc"
