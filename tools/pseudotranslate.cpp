@@ -32,9 +32,10 @@ QString Pseudo(const QString &source)
     QString text;
     for (qsizetype i = 0; i < source.size(); ++i) {
         const QChar c = source.at(i);
-        // A placeholder keeps its digit (or n) plain.
-        if (c == u'%' && i + 1 < source.size() &&
-            (source.at(i + 1).isDigit() || source.at(i + 1) == u'n')) {
+        // A placeholder keeps its digit (or n) plain, an access key its letter.
+        if (i + 1 < source.size() &&
+            ((c == u'%' && (source.at(i + 1).isDigit() || source.at(i + 1) == u'n')) ||
+             c == u'&')) {
             text += c;
             text += source.at(++i);
             continue;

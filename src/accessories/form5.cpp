@@ -9,12 +9,6 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-namespace {
-
-constexpr qint16 EnterKey = 13;
-
-} // namespace
-
 Form5Controls::Form5Controls(QWidget *client)
     : WebBrowser1Site(new QWidget(client)), Text1(new QLineEdit(client))
 {
@@ -49,18 +43,21 @@ void Form5::ConnectControls(Form5Controls &c)
     site->layout()->addWidget(c.WebBrowser1->widget());
     Speak({{c.WebBrowser1->widget(), tr("Web page")}});
 
-    On(c.Text1, &QLineEdit::returnPressed, [this] { Text1_KeyPress(EnterKey); });
+    On(c.Text1, &QLineEdit::returnPressed, [this] { Text1_KeyPress(); });
 }
 
 void Form5::Form_Load()
 {
     ReturnToStartAddress();
+    // The page view comes first in tab order, the address box after it. Set once the view
+    // navigates: the engine then hands the view's focus to a widget of its own.
+    QWidget *view = ui().WebBrowser1->widget();
+    view->setFocusPolicy(Qt::StrongFocus);
+    QWidget::setTabOrder(view, ui().Text1);
 }
 
-void Form5::Text1_KeyPress(qint16 KeyAscii)
+void Form5::Text1_KeyPress()
 {
-    if (KeyAscii != EnterKey)
-        return;
     //: %1 starts the second line.
     m_program.ShowMessage(
         tr("It seems as if that site is censored!%1We will direct you to an uncensored site!")

@@ -27,9 +27,9 @@ class Form5 : public Form<Form5Controls>
 public:
     static constexpr WindowName Name = WindowName::Form5;
 
-    // The site's root, shown in the address box at design, and the one page
-    // the window opens.
-    static inline const QString SiteRoot = QStringLiteral("http://www.microsoft.com/");
+    // The site's root (scheme and host), shown in the address box at design, and
+    // the one page the window opens.
+    static inline const QString SiteRoot = QStringLiteral("http://www.microsoft.com");
     static inline const QString StartAddress = QStringLiteral(
         "http://www.microsoft.com/downloads/release.asp?releaseid=32210&area=top&ordinal=1");
 
@@ -43,7 +43,8 @@ protected:
     void Form_Load() override;
 
 private:
-    void Text1_KeyPress(qint16 KeyAscii);
+    // Raised by Enter only: every other key just edits the address box.
+    void Text1_KeyPress();
     // Sends the view to the start page and shows its address in the box.
     void ReturnToStartAddress();
 

@@ -107,7 +107,6 @@ Form4Controls::Form4Controls(QWidget *client)
 
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(TwipsRect(240, 5280, 6495, 1695));
-    Label2->setFixedSize(Label2->size());
     Label2->setFont(DesignFont(QStringLiteral("Verdana"), 8.25));
     SetFaceColour(Label2, ColourOf(RgbColour(192, 192, 192)), TextColour());
     Label2->setFrameStyle(QFrame::Box | QFrame::Plain);

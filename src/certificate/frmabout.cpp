@@ -76,7 +76,7 @@ frmAboutControls::frmAboutControls(QWidget *client)
 
 frmAbout::frmAbout(Program &program)
     : Form(program, WindowDesign{tr("About MyApp"), QSize(4875, 1395), WindowDesign::Border::None,
-                                 false, tr("Score")})
+                                 false, tr("Score"), /* opensBoxes */ false})
 {
 }
 

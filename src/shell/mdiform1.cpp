@@ -94,18 +94,25 @@ void MDIForm1::CreateMenus()
     QMenuBar *bar = m_window->menuBar();
     PlayMenu = bar->addMenu(tr("&Start"));
     Newgame = PlayMenu->addMenu(tr("&Module"));
-    Guiden.Attach(Newgame->addAction(tr("Module 1: The Installer")), [this] { Guiden_Click(); });
-    Scroll.Attach(Newgame->addAction(tr("Module 2: Scrolling")), [this] { Scroll_Click(); });
-    mnuTyping.Attach(Newgame->addAction(tr("Module 3: Typing")), [this] { mnuTyping_Click(); });
-    mnuCertificate.Attach(PlayMenu->addAction(tr("Get certificate")),
-                          [this] { mnuCertificate_Click(); });
+    AttachItem(Guiden, Newgame->addAction(tr("Module 1: The Installer")), &MDIForm1::Guiden_Click);
+    AttachItem(Scroll, Newgame->addAction(tr("Module 2: Scrolling")), &MDIForm1::Scroll_Click);
+    AttachItem(mnuTyping, Newgame->addAction(tr("Module 3: Typing")), &MDIForm1::mnuTyping_Click);
+    AttachItem(mnuCertificate, PlayMenu->addAction(tr("Get certificate")),
+               &MDIForm1::mnuCertificate_Click);
     mnuCertificate.SetEnabled(false);
     PlayMenu->addSeparator();
-    Quit.Attach(PlayMenu->addAction(tr("E&xit")), [this] { Quit_Click(); });
+    AttachItem(Quit, PlayMenu->addAction(tr("E&xit")), &MDIForm1::Quit_Click);
 
     mnufrage = bar->addMenu(tr("&?"));
-    mnuAbout.Attach(mnufrage->addAction(tr("&About")), [this] { mnuAbout_Click(); });
-    mnuBrowser.Attach(mnufrage->addAction(tr("&Browser")), [this] { mnuBrowser_Click(); });
+    AttachItem(mnuAbout, mnufrage->addAction(tr("&About")), &MDIForm1::mnuAbout_Click);
+    AttachItem(mnuBrowser, mnufrage->addAction(tr("&Browser")), &MDIForm1::mnuBrowser_Click);
+}
+
+void MDIForm1::AttachItem(MenuItem &item, QAction *action, void (MDIForm1::*handler)())
+{
+    item.Attach(action, [this, action, handler] {
+        m_program.RunHandler({nullptr, action}, [this, handler] { (this->*handler)(); });
+    });
 }
 
 void MDIForm1::MDIForm_Load()

@@ -7,8 +7,10 @@
 
 #include <memory>
 
-class Program;
 #include <QMainWindow>
+
+class Program;
+class QAction;
 class QMdiArea;
 class QMenu;
 
@@ -57,6 +59,8 @@ public:
 
 private:
     void CreateMenus();
+    // Runs the handler when the item is chosen, on the path every handler takes.
+    void AttachItem(MenuItem &item, QAction *action, void (MDIForm1::*handler)());
     // Shows the refusal when the item carries its check mark; true then.
     bool RefuseIfDone(const MenuItem &item);
 

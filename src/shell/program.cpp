@@ -13,11 +13,8 @@ Program::Program(Services services)
 {
 }
 
-Program::~Program()
-{
-    m_windows.clear();
-    m_mainWindow.reset();
-}
+// The windows go before the frame they live in: the members are declared in that order.
+Program::~Program() = default;
 
 void Program::RegisterWindow(WindowName name, WindowFactory factory)
 {
@@ -49,7 +46,8 @@ Variant Program::DrawFrom1To(qint16 n)
 
 template<class Box> auto Program::WhileBoxIsOpen(Box &&box)
 {
-    const Window *outerOpener = std::exchange(m_boxOpener, m_running);
+    const Window *outerOpener =
+        std::exchange(m_boxOpener, m_running.empty() ? nullptr : m_running.back().window);
     ++m_openBoxes;
     auto answer = box();
     --m_openBoxes;
@@ -70,11 +68,31 @@ QString Program::AskText(const QString &prompt)
     return WhileBoxIsOpen([&] { return m_services.dialogs->AskText(prompt); });
 }
 
-void Program::RunHandler(const Window *window, const std::function<void()> &handler)
+void Program::RunHandler(const HandlerSource &source, const std::function<void()> &handler)
 {
-    const Window *outer = std::exchange(m_running, window);
+    if (!Delivers(source))
+        return;
+    m_running.push_back(source);
     handler();
-    m_running = outer;
+    m_running.pop_back();
+}
+
+// Qt goes on delivering timer ticks while a modal box is open, and a box may
+// change what a control holds. While a box is open:
+// - a control whose handler waits beneath the box raises nothing more: a
+//   completion that opened the box takes effect once;
+// - a window's ticks are dropped unless its handler opened the box: a tick of
+//   another window could open a second box over the first;
+// - except for windows that never open a box (the score panel): their ticks
+//   always come, so the total and the finished run show within a second.
+bool Program::Delivers(const HandlerSource &source) const
+{
+    if (m_openBoxes == 0)
+        return true;
+    for (const HandlerSource &running : m_running)
+        if (running.control == source.control)
+            return false;
+    return !source.isTick || source.window == m_boxOpener || !source.window->OpensBoxes();
 }
 
 Window *Program::existingWindow(WindowName name) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "handlersource.h"
 #include "module1.h"
 #include "services.h"
 #include "windowname.h"
@@ -7,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 class MDIForm1;
 class Window;
@@ -47,14 +49,9 @@ public:
     QString AskText(const QString &prompt);
     void EndProgram() { m_services.end->EndProgram(); }
 
-    // Runs a handler of the window; a box that it opens is that window's.
-    void RunHandler(const Window *window, const std::function<void()> &handler);
-    // While a box is open, only the window that opened it goes on ticking: a
-    // tick of any other could open a second box over it.
-    bool TicksHeldFor(const Window *window) const
-    {
-        return m_openBoxes > 0 && m_boxOpener != window;
-    }
+    // Runs the handler that a control raised, unless a box is open and the rule
+    // in Delivers() holds it back. A box that the handler opens is its window's.
+    void RunHandler(const HandlerSource &source, const std::function<void()> &handler);
 
 private:
     Services m_services;
@@ -63,9 +60,10 @@ private:
     // Declared before the windows so that it outlives them.
     std::unique_ptr<MDIForm1> m_mainWindow;
     std::map<WindowName, std::unique_ptr<Window>> m_windows;
-    const Window *m_running = nullptr;   // whose handler runs, if a window's
-    const Window *m_boxOpener = nullptr; // whose handler opened the open box
+    std::vector<HandlerSource> m_running; // the handlers running, innermost last
+    const Window *m_boxOpener = nullptr;  // whose handler opened the open box
     int m_openBoxes = 0;
 
+    bool Delivers(const HandlerSource &source) const;
     template<class Box> auto WhileBoxIsOpen(Box &&box);
 };

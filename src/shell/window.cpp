@@ -131,14 +131,9 @@ bool Window::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-bool Window::TicksHeld() const
+void Window::RunHandler(const HandlerSource &source, const std::function<void()> &handler)
 {
-    return m_program.TicksHeldFor(this);
-}
-
-void Window::RunHandler(const std::function<void()> &handler)
-{
-    m_program.RunHandler(this, handler);
+    m_program.RunHandler(source, handler);
 }
 
 void Window::Build()

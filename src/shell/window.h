@@ -1,5 +1,8 @@
 #pragma once
 
+#include "handlersource.h"
+
+#include <QMdiSubWindow>
 #include <QObject>
 #include <QPointer>
 #include <QSize>
@@ -10,7 +13,6 @@
 #include <type_traits>
 
 class Program;
-#include <QMdiSubWindow>
 class QTimer;
 class QWidget;
 
@@ -25,6 +27,8 @@ struct WindowDesign
     bool hasIcon = true;
     // What a screen reader calls the window, when its caption is not what it shows.
     QString spokenName = {};
+    // Whether a handler of the window may open a message or input box.
+    bool opensBoxes = true;
 };
 
 // One child window of the frame. The object lives for the whole run and keeps
@@ -64,6 +68,8 @@ public:
     // The frame's sub-window while loaded, else null.
     QMdiSubWindow *subWindow() const { return m_subWindow; }
 
+    bool OpensBoxes() const { return m_design.opensBoxes; }
+
 protected:
     Window(Program &program, WindowDesign design);
 
@@ -73,17 +79,17 @@ protected:
     virtual void Form_Load() {}
 
     // Runs a handler on a control's signal for as long as this load lasts: a
-    // signal that an unloaded control still sends never reaches the window. A
-    // timer's tick is dropped while another window's box is open.
+    // signal that an unloaded control still sends never reaches the window.
+    // The program decides what runs while a box is open.
     template<class Sender, class Signal, class Handler>
     void On(Sender *sender, Signal signal, Handler &&handler)
     {
+        const HandlerSource source{this, sender, std::is_base_of_v<QTimer, Sender>};
         QObject::connect(sender, signal, m_loadScope,
-                         [this, handler = std::forward<Handler>(handler)](
+                         // The result type lets Qt pass only the arguments the handler takes.
+                         [this, source, handler = std::forward<Handler>(handler)](
                              auto &&...args) -> decltype(handler(args...)) {
-                             if (std::is_base_of_v<QTimer, Sender> && TicksHeld())
-                                 return;
-                             RunHandler([&] { handler(args...); });
+                             RunHandler(source, [&] { handler(args...); });
                          });
     }
 
@@ -93,8 +99,7 @@ protected:
 
 private:
     void Build();
-    bool TicksHeld() const;
-    void RunHandler(const std::function<void()> &handler);
+    void RunHandler(const HandlerSource &source, const std::function<void()> &handler);
 
     WindowDesign m_design;
     QPointer<QMdiSubWindow> m_subWindow;

@@ -60,10 +60,10 @@ private slots:
 
     void opensTheStartPageOnlyWhenOpened()
     {
-        // Plain http on the site's root, which is also the box's design text.
-        QVERIFY(Form5::SiteRoot.contains(QRegularExpression(R"(^http://www\.[^/]+/$)")));
+        // Plain http on the site's root (scheme and host), which is also the box's design text.
+        QVERIFY(Form5::SiteRoot.contains(QRegularExpression(R"(^http://www\.[^/]+$)")));
         QCOMPARE(Start,
-                 Form5::SiteRoot + "downloads/release.asp?releaseid=32210&area=top&ordinal=1");
+                 Form5::SiteRoot + "/downloads/release.asp?releaseid=32210&area=top&ordinal=1");
         QWidget client;
         QCOMPARE(Form5Controls(&client).Text1->text(), Form5::SiteRoot);
 
@@ -84,6 +84,22 @@ private slots:
         QCOMPARE(open()->text(), Start);
         QCOMPARE(m_log, (QStringList{NewView, Start, NewView, Start}));
         QVERIFY(m_test->dialogs->messages.isEmpty());
+    }
+
+    // The page has the focus when the window opens; Tab goes on to the address box.
+    void viewFirstThenAddressBox()
+    {
+        QWidget *frame = m_test->program->mainWindow().widget();
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowActive(frame));
+        QLineEdit *box = open();
+        QCOMPARE(QApplication::focusWidget(), browser().controls().WebBrowser1->widget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), box);
+        QTest::keyClick(box, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), browser().controls().WebBrowser1->widget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), box);
     }
 
     void enterWhateverTheBoxHoldsIsCensored_data()

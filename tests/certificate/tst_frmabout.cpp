@@ -1,4 +1,5 @@
 #include "design.h"
+#include "form1.h"
 #include "frmabout.h"
 #include "label.h"
 #include "mdiform1.h"
@@ -7,7 +8,10 @@
 #include "testprogram.h"
 #include "valuerules.h"
 
+#include <QApplication>
 #include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
 
 // The score panel: its look, the score line and the end of the run.
@@ -22,15 +26,19 @@ class tst_frmAbout : public QObject
     Label &Pryl() { return *panel().subWindow()->findChild<Label *>("Pryl"); }
     QTimer &Timer1() { return *panel().subWindow()->findChild<QTimer *>("Timer1"); }
 
-private slots:
-    void init()
+    void startProgram(std::unique_ptr<TestProgram> test)
     {
-        m_test = std::make_unique<TestProgram>();
+        m_test = std::move(test);
         m_test->program->RegisterWindow(frmAbout::Name,
                                         [](Program &p) { return std::make_unique<frmAbout>(p); });
+        m_test->program->RegisterWindow(Form1::Name,
+                                        [](Program &p) { return std::make_unique<Form1>(p); });
         RegisterPlaceholders(*m_test->program);
         frame().Load();
     }
+
+private slots:
+    void init() { startProgram(std::make_unique<TestProgram>()); }
     void cleanup() { m_test.reset(); }
 
     void designAtStart()
@@ -96,6 +104,51 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(Pryl().Caption(), "Finished with 75 points!", 2000);
         QTest::qWait(1200);
         QCOMPARE(frame().Caption(), "Thornax Windows Trainer - Certification completed");
+    }
+
+    // The panel never opens a box, so it goes on ticking while the Installer's level box
+    // waits for OK: the level's points, or the finished run, show within a second.
+    void ticksWhileTheInstallersLevelBoxIsOpen_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("level 1") << 1 << "Total Score: 30"
+                                 << "Thornax Windows Trainer";
+        QTest::newRow("level 3, the others done")
+            << 3 << "Finished with 135 points!"
+            << "Thornax Windows Trainer - Certification completed";
+    }
+    void ticksWhileTheInstallersLevelBoxIsOpen()
+    {
+        QFETCH(int, level);
+        QFETCH(QString, shown);
+        QFETCH(QString, caption);
+        startProgram(TestProgram::WithRealDialogs());
+        frame().Guiden_Click();
+        if (level == 3) {
+            frame().Scroll.SetChecked(true);
+            frame().mnuTyping.SetChecked(true);
+            m_test->program->record().TotalScore = Integer(75);
+        }
+        m_test->program->record().InstallerLevel = Integer(qint16(level));
+        Form1Controls &installer = m_test->program->window<Form1>().controls();
+        QTest::mouseClick(installer.Command4, Qt::LeftButton);
+        m_test->program->record().RightClicks = Integer(14);
+
+        QStringList seen;
+        QTimer::singleShot(1300, qApp, [&] {
+            if (qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                seen = {Pryl().Caption(), frame().Caption(),
+                        frame().mnuCertificate.Enabled() ? "enabled" : "greyed"};
+        });
+        CloseModalBoxAfter(1500);
+        for (QPushButton *button : {installer.Command1, installer.Command2, installer.Command3})
+            if (button->text() == "Next") {
+                QTest::mouseClick(button, Qt::LeftButton);
+                break;
+            }
+        QCOMPARE(seen, (QStringList{shown, caption, level == 3 ? "enabled" : "greyed"}));
     }
 };
 

@@ -409,10 +409,9 @@ void Monkey::Tick()
     Trace(u"tick %1 of %2"_s.arg(
         timer->objectName(),
         static_cast<QWidget *>(timer->parent())->parentWidget()->windowTitle()));
-    // While a box of another window is open, the tick is dropped.
-    const bool delivered = !(panelTick && program.TicksHeldFor(panel));
+    // The panel's tick comes even while a box is open.
     QMetaObject::invokeMethod(timer, "timeout");
-    if (panelTick && delivered) {
+    if (panelTick) {
         m_panelTotal = program.record().TotalScore;
         m_panelFinished = allDone;
     }

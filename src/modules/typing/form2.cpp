@@ -171,15 +171,12 @@ void Form2::startTimer_Timer()
 
 void Form2::Text1_Change()
 {
-    if (m_completing || !ui().Text1->TextEquals(ui().Label1->Caption()))
+    if (!ui().Text1->TextEquals(ui().Label1->Caption()))
         return;
-    // Ticks go on while the message is open and may change the text; this completion is the only
-    // one.
-    m_completing = true;
+    // Ticks go on while the message is open and change the score that is added after it.
     m_program.ShowMessage(tr("You have completed this module!"));
     m_program.mainWindow().mnuTyping.SetChecked(true);
     Module1 &record = m_program.record();
     record.TotalScore = Add(record.TotalScore, Integer(TypingScore));
     Unload();
-    m_completing = false;
 }

@@ -49,8 +49,4 @@ public:
 protected:
     void ConnectControls(Form2Controls &controls) override;
     void Form_Load() override;
-
-private:
-    // True from the completing change until the window has closed.
-    bool m_completing = false;
 };
