@@ -8,4 +8,4 @@ class Program;
 // object with every window and runs until the frame closes. Returns the exit code.
 // `started`, if given, is called once the frame is up, before the event loop
 // runs: a smoke test drives the whole program from there.
-int RunTrainer(int argc, char *argv[], const std::function<void(Program &)> &started = {});
+int runTrainer(int argc, char *argv[], const std::function<void(Program &)> &started = {});

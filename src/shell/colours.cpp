@@ -10,7 +10,7 @@
 
 namespace {
 
-double Luminance(const QColor &colour)
+double luminance(const QColor &colour)
 {
     const auto linear = [](double channel) {
         return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
@@ -27,7 +27,7 @@ struct TextRoles
     QPalette::ColorRole face;
 };
 
-TextRoles RolesOf(const QWidget *control)
+TextRoles rolesOf(const QWidget *control)
 {
     if (qobject_cast<const QAbstractButton *>(control))
         return {QPalette::ButtonText, QPalette::Button};
@@ -37,7 +37,7 @@ TextRoles RolesOf(const QWidget *control)
     return {QPalette::WindowText, QPalette::Window};
 }
 
-void SetColour(QWidget *control, QPalette::ColorRole role, const QColor &colour)
+void setColour(QWidget *control, QPalette::ColorRole role, const QColor &colour)
 {
     if (control->palette().color(role) == colour)
         return;
@@ -49,12 +49,12 @@ void SetColour(QWidget *control, QPalette::ColorRole role, const QColor &colour)
 // The colour's hue and saturation, its lightness moved away from the
 // background's step by step until the pair reads, with a margin for the
 // softened edges of small letters.
-QColor MovedUntilReadable(const QColor &colour, const QColor &background, double needed)
+QColor movedUntilReadable(const QColor &colour, const QColor &background, double needed)
 {
     needed += 0.2;
-    const bool lighten = Luminance(background) < 0.18;
+    const bool lighten = luminance(background) < 0.18;
     QColor moved = colour.toHsl();
-    for (int step = 0; step < 255 && ContrastRatio(moved, background) < needed; ++step) {
+    for (int step = 0; step < 255 && contrastRatio(moved, background) < needed; ++step) {
         const int lightness = qBound(0, moved.lightness() + (lighten ? 1 : -1), 255);
         moved.setHsl(moved.hslHue(), moved.hslSaturation(), lightness);
     }
@@ -63,51 +63,51 @@ QColor MovedUntilReadable(const QColor &colour, const QColor &background, double
 
 } // namespace
 
-double ContrastRatio(const QColor &first, const QColor &second)
+double contrastRatio(const QColor &first, const QColor &second)
 {
-    const double a = Luminance(first) + 0.05;
-    const double b = Luminance(second) + 0.05;
+    const double a = luminance(first) + 0.05;
+    const double b = luminance(second) + 0.05;
     return a > b ? a / b : b / a;
 }
 
-double ReadableContrast(const QFont &font)
+double readableContrast(const QFont &font)
 {
     const qreal points = font.pointSizeF();
     const bool large = points >= 18 || (font.bold() && points >= 14);
     return large ? 3.0 : 4.5;
 }
 
-bool IsDark(const QPalette &palette)
+bool isDark(const QPalette &palette)
 {
-    return Luminance(palette.color(QPalette::Window)) <
-           Luminance(palette.color(QPalette::WindowText));
+    return luminance(palette.color(QPalette::Window)) <
+           luminance(palette.color(QPalette::WindowText));
 }
 
-QColor ResolvedTextColour(const QColor &designed, TextMeaning meaning, const QColor &background,
+QColor resolvedTextColour(const QColor &designed, TextMeaning meaning, const QColor &background,
                           const QFont &font, const QPalette &palette)
 {
     // The design's colours were chosen for a light desktop, its low-contrast ones included.
-    if (!IsDark(palette))
+    if (!isDark(palette))
         return designed;
     const QColor chosen =
         meaning == TextMeaning::Plain ? palette.color(QPalette::WindowText) : designed;
-    return MovedUntilReadable(chosen, background, ReadableContrast(font));
+    return movedUntilReadable(chosen, background, readableContrast(font));
 }
 
-void SetTextColour(QWidget *control, const QColor &designed, TextMeaning meaning)
+void setTextColour(QWidget *control, const QColor &designed, TextMeaning meaning)
 {
-    const TextRoles roles = RolesOf(control);
+    const TextRoles roles = rolesOf(control);
     const QPalette palette = control->palette();
     const QColor background = palette.color(roles.face);
     // The theme's own colours, as they are before this control's are fixed.
     const QPalette theme = QApplication::palette(control);
-    SetColour(control, roles.text,
-              ResolvedTextColour(designed, meaning, background, control->font(), theme));
+    setColour(control, roles.text,
+              resolvedTextColour(designed, meaning, background, control->font(), theme));
 }
 
-void SetFaceColour(QWidget *control, const QColor &face, const QColor &text)
+void setFaceColour(QWidget *control, const QColor &face, const QColor &text)
 {
-    const TextRoles roles = RolesOf(control);
-    SetColour(control, roles.face, face);
-    SetColour(control, roles.text, text);
+    const TextRoles roles = rolesOf(control);
+    setColour(control, roles.face, face);
+    setColour(control, roles.text, text);
 }

@@ -23,24 +23,24 @@ enum class TextMeaning {
 
 // The contrast of two colours as the eye reads them, from 1 (the same) to 21
 // (black and white), after the usual formula of relative luminance.
-double ContrastRatio(const QColor &first, const QColor &second);
+double contrastRatio(const QColor &first, const QColor &second);
 
 // The contrast a text in the font needs: 3 for large text (18 pt, or 14 pt
 // bold), 4.5 for the rest.
-double ReadableContrast(const QFont &font);
+double readableContrast(const QFont &font);
 
 // Whether the palette draws light text on dark windows.
-bool IsDark(const QPalette &palette);
+bool isDark(const QPalette &palette);
 
 // The colour for a text designed in `designed` on `background`, in `palette`.
-QColor ResolvedTextColour(const QColor &designed, TextMeaning meaning, const QColor &background,
+QColor resolvedTextColour(const QColor &designed, TextMeaning meaning, const QColor &background,
                           const QFont &font, const QPalette &palette);
 
 // Gives the control's text the designed colour as resolved against what is
 // behind it; set the control's background and font first.
-void SetTextColour(QWidget *control, const QColor &designed, TextMeaning meaning);
+void setTextColour(QWidget *control, const QColor &designed, TextMeaning meaning);
 
 // Gives the control a face colour of the design (a light box, a grey button),
 // with `text` on it in every palette: a dark theme's light text never lands on
 // a light face. The default is the design's dark text.
-void SetFaceColour(QWidget *control, const QColor &face, const QColor &text = Qt::black);
+void setFaceColour(QWidget *control, const QColor &face, const QColor &text = Qt::black);

@@ -20,24 +20,24 @@ void Label::setGeometry(const QRect &geometry)
     m_placed = geometry;
     setFixedSize(geometry.size());
     QLabel::setGeometry(geometry);
-    FitOneLine();
+    fitOneLine();
 }
 
-void Label::KeepOnOneLine(int leftmost)
+void Label::keepOnOneLine(int leftmost)
 {
     m_leftmost = leftmost;
     setWordWrap(false);
-    FitOneLine();
+    fitOneLine();
 }
 
 void Label::changeEvent(QEvent *event)
 {
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange)
-        FitOneLine();
+        fitOneLine();
 }
 
-void Label::FitOneLine()
+void Label::fitOneLine()
 {
     if (m_leftmost < 0 || m_placed.isNull())
         return;
@@ -58,8 +58,8 @@ void Label::SetCaption(const QString &caption)
     if (caption == m_caption)
         return;
     m_caption = caption;
-    setText(DisplayText(caption));
-    FitOneLine();
+    setText(displayText(caption));
+    fitOneLine();
 }
 
 QColor Label::ForeColour() const

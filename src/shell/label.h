@@ -25,7 +25,7 @@ public:
     // Shows every caption whole on one line: the label never wraps, and a caption
     // wider than the label moves its left edge back (to x = leftmost at the most)
     // while its right edge stays where it was placed.
-    void KeepOnOneLine(int leftmost);
+    void keepOnOneLine(int leftmost);
 
     QColor ForeColour() const;
     void SetForeColour(const QColor &colour);
@@ -36,7 +36,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void FitOneLine();
+    void fitOneLine();
 
     QString m_caption;
     QRect m_placed;

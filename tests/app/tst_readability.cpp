@@ -39,7 +39,7 @@ const QList<Shown> Windows = {
 };
 
 // The text a control shows, or an empty one where it shows none.
-QString ShownTextOf(const QWidget *control)
+QString shownTextOf(const QWidget *control)
 {
     if (const auto *label = qobject_cast<const QLabel *>(control))
         return label->pixmap().isNull() ? label->text() : QString();
@@ -83,9 +83,9 @@ class tst_Readability : public QObject
     {
         m_test = std::make_unique<TestProgram>();
         m_test->dialogs->answers = QStringList{QStringLiteral("Ann")};
-        RegisterWindows(program());
+        registerWindows(program());
         program().mainWindow().Load();
-        OpenFromTheMenu(program(), window);
+        openFromTheMenu(program(), window);
         if (!started)
             return program().window(window).subWindow()->widget();
         if (window == WindowName::Form1) {
@@ -115,7 +115,7 @@ private slots:
         QTest::addColumn<QPalette>("palette");
         QTest::addColumn<WindowName>("window");
         QTest::addColumn<bool>("started");
-        for (const ThemePalette &theme : DarkPalettes())
+        for (const ThemePalette &theme : darkPalettes())
             for (const Shown &shown : Windows)
                 QTest::addRow("%s, %s", qPrintable(theme.name), shown.name)
                     << theme.palette << shown.window << shown.started;
@@ -130,15 +130,15 @@ private slots:
         const QImage picture = client->grab().toImage();
         int measured = 0;
         for (QWidget *control : client->findChildren<QWidget *>()) {
-            const QString text = ShownTextOf(control);
-            const QRect area = TextArea(control, client);
+            const QString text = shownTextOf(control);
+            const QRect area = textArea(control, client);
             // The score label lies under START until START goes.
             QWidget *onTop = client->childAt(area.center());
             if (text.isEmpty() || !control->isVisibleTo(client) ||
                 (onTop != control && !control->isAncestorOf(onTop)))
                 continue;
-            const ShownText shown = MeasureText(picture, area);
-            const double needed = ReadableContrast(control->font());
+            const ShownText shown = measureText(picture, area);
+            const double needed = readableContrast(control->font());
             qInfo("%s \"%s\": %s on %s, %.2f:1 (needs %.1f)", qPrintable(control->objectName()),
                   qPrintable(text.left(24)), qPrintable(shown.ink.name()),
                   qPrintable(shown.background.name()), shown.contrast, needed);
@@ -153,7 +153,7 @@ private slots:
     void signalsKeepTheirColours_data()
     {
         QTest::addColumn<QPalette>("palette");
-        for (const ThemePalette &theme : DarkPalettes())
+        for (const ThemePalette &theme : darkPalettes())
             QTest::newRow(qPrintable(theme.name)) << theme.palette;
     }
     void signalsKeepTheirColours()

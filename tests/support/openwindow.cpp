@@ -18,7 +18,7 @@ public:
 
 } // namespace
 
-void OpenFromTheMenu(Program &program, WindowName name)
+void openFromTheMenu(Program &program, WindowName name)
 {
     MDIForm1 &frame = program.mainWindow();
     switch (name) {
@@ -35,7 +35,7 @@ void OpenFromTheMenu(Program &program, WindowName name)
         frame.mnuCertificate_Click();
         break;
     case WindowName::Form5:
-        program.window<Form5>().SetWebViewFactory([](QWidget *p) { return new FakeView(p); });
+        program.window<Form5>().setWebViewFactory([](QWidget *p) { return new FakeView(p); });
         frame.mnuBrowser_Click();
         break;
     default:

@@ -12,7 +12,7 @@
 
 #include <cstdlib>
 
-ShownText MeasureText(const QImage &picture, const QRect &area)
+ShownText measureText(const QImage &picture, const QRect &area)
 {
     QHash<QRgb, int> counts;
     const QRect inside = area & picture.rect();
@@ -29,7 +29,7 @@ ShownText MeasureText(const QImage &picture, const QRect &area)
     }
     shown.ink = shown.background;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        const double contrast = ContrastRatio(QColor(it.key()), shown.background);
+        const double contrast = contrastRatio(QColor(it.key()), shown.background);
         if (contrast > shown.contrast) {
             shown.contrast = contrast;
             shown.ink = QColor(it.key());
@@ -38,7 +38,7 @@ ShownText MeasureText(const QImage &picture, const QRect &area)
     return shown;
 }
 
-QRect InkBounds(const QImage &picture, const QColor &colour)
+QRect inkBounds(const QImage &picture, const QColor &colour)
 {
     constexpr int Tolerance = 60;
     QRect bounds;
@@ -54,7 +54,7 @@ QRect InkBounds(const QImage &picture, const QColor &colour)
     return bounds;
 }
 
-QRect TextArea(const QWidget *control, const QWidget *window)
+QRect textArea(const QWidget *control, const QWidget *window)
 {
     QRect area = control->rect();
     if (const auto *frame = qobject_cast<const QGroupBox *>(control)) {
@@ -75,7 +75,7 @@ QRect TextArea(const QWidget *control, const QWidget *window)
     return QRect(control->mapTo(window, area.topLeft()), area.size());
 }
 
-bool ShowsWholeText(const QLabel *label)
+bool showsWholeText(const QLabel *label)
 {
     const QRect contents = label->contentsRect();
     const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);

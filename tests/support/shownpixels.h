@@ -15,15 +15,15 @@ struct ShownText
     QColor ink;
     double contrast = 1;
 };
-ShownText MeasureText(const QImage &picture, const QRect &area);
+ShownText measureText(const QImage &picture, const QRect &area);
 
 // The smallest rectangle holding every pixel of the picture close to the colour.
-QRect InkBounds(const QImage &picture, const QColor &colour);
+QRect inkBounds(const QImage &picture, const QColor &colour);
 
 // Where a control draws its text, in the coordinates of `window`: inside a
 // frame's caption, a label's contents, a button's or a box's face.
-QRect TextArea(const QWidget *control, const QWidget *window);
+QRect textArea(const QWidget *control, const QWidget *window);
 
 // Whether the label shows all of its text: laid out as the label lays it out,
 // the text fits inside the label, and inside the label's parent.
-bool ShowsWholeText(const QLabel *label);
+bool showsWholeText(const QLabel *label);

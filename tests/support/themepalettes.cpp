@@ -4,7 +4,7 @@
 
 namespace {
 
-QPalette PaletteOf(std::initializer_list<std::pair<QPalette::ColorRole, QRgb>> colours)
+QPalette paletteOf(std::initializer_list<std::pair<QPalette::ColorRole, QRgb>> colours)
 {
     QPalette palette;
     for (const auto &[role, rgb] : colours)
@@ -14,11 +14,11 @@ QPalette PaletteOf(std::initializer_list<std::pair<QPalette::ColorRole, QRgb>> c
 
 } // namespace
 
-QList<ThemePalette> DarkPalettes()
+QList<ThemePalette> darkPalettes()
 {
     // Each as the theme hands it over, read from a program started under it.
     return {
-        {QStringLiteral("qt6ct darker"), PaletteOf({{QPalette::WindowText, 0xffffff},
+        {QStringLiteral("qt6ct darker"), paletteOf({{QPalette::WindowText, 0xffffff},
                                                     {QPalette::Button, 0x424245},
                                                     {QPalette::Light, 0x979797},
                                                     {QPalette::Midlight, 0x5e5c5b},
@@ -36,7 +36,7 @@ QList<ThemePalette> DarkPalettes()
                                                     {QPalette::AlternateBase, 0x5c5b5a},
                                                     {QPalette::ToolTipBase, 0x3f3f36},
                                                     {QPalette::ToolTipText, 0xffffff}})},
-        {QStringLiteral("GTK Adwaita dark"), PaletteOf({{QPalette::WindowText, 0xf0f0f0},
+        {QStringLiteral("GTK Adwaita dark"), paletteOf({{QPalette::WindowText, 0xf0f0f0},
                                                         {QPalette::Button, 0x323232},
                                                         {QPalette::Light, 0x4b4b4b},
                                                         {QPalette::Midlight, 0x2a2a2a},

@@ -12,4 +12,4 @@ struct ThemePalette
 
 // The dark palettes that Debian's desktops hand to Qt programs: qt6ct's
 // "darker" scheme, and the GTK platform theme under Adwaita dark.
-QList<ThemePalette> DarkPalettes();
+QList<ThemePalette> darkPalettes();

@@ -270,7 +270,7 @@ int main(int argc, char *argv[])
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     std::unique_ptr<SmokeDriver> driver;
     QStringList missing{QStringLiteral("the program's start")};
-    const int code = RunTrainer(argc, argv, [&](Program &program) {
+    const int code = runTrainer(argc, argv, [&](Program &program) {
         driver = std::make_unique<SmokeDriver>(program);
         // Read while the program and its event loop are still there.
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&] {

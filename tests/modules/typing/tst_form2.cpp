@@ -51,9 +51,9 @@ private:
     void setUpProgram(std::unique_ptr<TestProgram> test)
     {
         m_test = std::move(test);
-        program().RegisterWindow(Form2::Name,
+        program().registerWindow(Form2::Name,
                                  [](Program &p) { return std::make_unique<Form2>(p); });
-        RegisterPlaceholders(program());
+        registerPlaceholders(program());
         program().mainWindow().Load();
     }
     void open() { program().mainWindow().mnuTyping_Click(); }
@@ -78,7 +78,7 @@ private:
             QCOMPARE(m_test->dialogs->prompts(), QStringList{Done});
         QVERIFY(program().mainWindow().mnuTyping.Checked());
         QCOMPARE(program().record().TotalScore, totalScore);
-        QVERIFY(!form().IsLoaded());
+        QVERIFY(!form().isLoaded());
     }
 
 private slots:
@@ -169,9 +169,9 @@ private slots:
 
         // Each line is shown whole; the score's red ink is as wide as its text.
         for (const char *name : {"Label2", "Label4", "Label3"})
-            QVERIFY2(ShowsWholeText(control<Label>(name)), name);
+            QVERIFY2(showsWholeText(control<Label>(name)), name);
         auto *label = control<Label>("Label3");
-        const QRect ink = InkBounds(label->parentWidget()->grab().toImage(), label->ForeColour());
+        const QRect ink = inkBounds(label->parentWidget()->grab().toImage(), label->ForeColour());
         QVERIFY(ink.width() >= label->fontMetrics().boundingRect(label->text()).width() - 4);
     }
 
@@ -223,7 +223,7 @@ private slots:
         open();
         QCOMPARE(m_test->dialogs->prompts(),
                  (QStringList{Done, QStringLiteral("You are already done with this module!")}));
-        QVERIFY(!form().IsLoaded());
+        QVERIFY(!form().isLoaded());
     }
 
     // Every code the tick may append stands in the box as one character that can be deleted, and
@@ -305,7 +305,7 @@ private slots:
         tick();
         tick();
         form().subWindow()->close();
-        QVERIFY(!form().IsLoaded());
+        QVERIFY(!form().isLoaded());
         QVERIFY(noMessage());
         QCOMPARE(program().record().TotalScore, Integer(0));
 
@@ -338,7 +338,7 @@ private slots:
 
     void oneCompletionWithTheRealMessageBoxAndTimer()
     {
-        setUpProgram(TestProgram::WithRealDialogs());
+        setUpProgram(TestProgram::withRealDialogs());
         open();
         start();
         timer()->setInterval(100);
@@ -352,7 +352,7 @@ private slots:
                 boxes.insert(box);
         });
         watch.start(10);
-        CloseModalBoxAfter(1000);
+        closeModalBoxAfter(1000);
         box()->insertPlainText(Fox);
 
         QCOMPARE(boxes.size(), 1);
