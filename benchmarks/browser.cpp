@@ -14,7 +14,7 @@ namespace {
 
 constexpr int GiveUpMs = 20000;
 
-bool Within(QWidget *widget, QWidget *ancestor)
+bool within(QWidget *widget, QWidget *ancestor)
 {
     return ancestor && (widget == ancestor || ancestor->isAncestorOf(widget));
 }
@@ -28,25 +28,25 @@ public:
     LoadWatch(QWidget *view, double chosen, long residentBefore)
         : QObject(view), m_view(view), m_chosen(chosen), m_residentBefore(residentBefore)
     {
-        connect(view, SIGNAL(loadFinished(bool)), this, SLOT(Loaded()));
+        connect(view, SIGNAL(loadFinished(bool)), this, SLOT(loaded()));
     }
 
 private slots:
-    void Loaded()
+    void loaded()
     {
         if (m_loaded)
             return;
         m_loaded = true;
-        Report("browser_loaded_s", Now() - m_chosen);
+        report("browser_loaded_s", now() - m_chosen);
         QWidget *view = m_view;
         const double chosen = m_chosen;
         const long before = m_residentBefore;
-        Probe::instance().WhenPainted(
-            [view](QWidget *widget) { return Within(widget, view); },
+        Probe::instance().whenPainted(
+            [view](QWidget *widget) { return within(widget, view); },
             [chosen, before] {
-                Report("browser_page_s", Now() - chosen);
-                Report("browser_main_growth_mib", double(ResidentKiB() - before) / 1024);
-                Report("browser_engine_mib", double(DescendantsResidentKiB()) / 1024);
+                report("browser_page_s", now() - chosen);
+                report("browser_main_growth_mib", double(residentKiB() - before) / 1024);
+                report("browser_engine_mib", double(descendantsResidentKiB()) / 1024);
                 QCoreApplication::quit();
             });
     }
@@ -60,14 +60,14 @@ private:
 
 } // namespace
 
-void MeasureBrowser()
+void measureBrowser()
 {
-    const long before = ResidentKiB();
-    const double chosen = Now();
-    QMdiSubWindow *browser = ChooseMenuItem(QStringLiteral("Browser"));
-    Report("browser_command_returned_s", Now() - chosen);
-    Probe::instance().WhenPainted([browser](QWidget *widget) { return widget == browser; },
-                                  [chosen] { Report("browser_window_s", Now() - chosen); });
+    const long before = residentKiB();
+    const double chosen = now();
+    QMdiSubWindow *browser = chooseMenuItem(QStringLiteral("Browser"));
+    report("browser_command_returned_s", now() - chosen);
+    Probe::instance().whenPainted([browser](QWidget *widget) { return widget == browser; },
+                                  [chosen] { report("browser_window_s", now() - chosen); });
     QWidget *view = nullptr;
     if (browser)
         for (QWidget *widget : browser->findChildren<QWidget *>())

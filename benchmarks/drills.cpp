@@ -12,49 +12,49 @@
 
 namespace {
 
-int Milliseconds(const char *variable, int otherwise)
+int milliseconds(const char *variable, int otherwise)
 {
     bool ok = false;
     const int value = qEnvironmentVariableIntValue(variable, &ok);
     return ok ? value : otherwise;
 }
 
-void Start(QMdiSubWindow *drill)
+void start(QMdiSubWindow *drill)
 {
-    if (QAbstractButton *start = ButtonWithCaption(drill, QStringLiteral("START")))
+    if (QAbstractButton *start = buttonWithCaption(drill, QStringLiteral("START")))
         start->click();
 }
 
-void AwaitTimeOut(double started)
+void awaitTimeOut(double started)
 {
-    Probe::instance().WhenPainted(
+    Probe::instance().whenPainted(
         [](QWidget *widget) { return widget->isWindow() && widget->inherits("QMessageBox"); },
         [started] {
-            Report("timeout_s", Now() - started);
+            report("timeout_s", now() - started);
             QCoreApplication::quit();
         });
 }
 
 } // namespace
 
-void MeasureDrills()
+void measureDrills()
 {
-    Start(ChooseMenuItem(QStringLiteral("Module 2: Scrolling")));
-    Start(ChooseMenuItem(QStringLiteral("Module 3: Typing")));
+    start(chooseMenuItem(QStringLiteral("Module 2: Scrolling")));
+    start(chooseMenuItem(QStringLiteral("Module 3: Typing")));
     // The Installer last, as its clock runs out 28 s after START.
-    QMdiSubWindow *installer = ChooseMenuItem(QStringLiteral("Module 1: The Installer"));
-    const double started = Now();
-    Start(installer);
+    QMdiSubWindow *installer = chooseMenuItem(QStringLiteral("Module 1: The Installer"));
+    const double started = now();
+    start(installer);
 
-    const int settle = Milliseconds("THORNAX_PROBE_SETTLE_MS", 2000);
-    const int span = Milliseconds("THORNAX_PROBE_IDLE_MS", 20000);
+    const int settle = milliseconds("THORNAX_PROBE_SETTLE_MS", 2000);
+    const int span = milliseconds("THORNAX_PROBE_IDLE_MS", 20000);
     QTimer::singleShot(settle, [started, span] {
-        const double processor = ProcessorSeconds();
-        const double wall = Now();
+        const double processor = processorSeconds();
+        const double wall = now();
         QTimer::singleShot(span, [started, processor, wall] {
-            Report("idle_share", (ProcessorSeconds() - processor) / (Now() - wall));
+            report("idle_share", (processorSeconds() - processor) / (now() - wall));
             if (qEnvironmentVariableIsSet("THORNAX_PROBE_TIMEOUT"))
-                AwaitTimeOut(started);
+                awaitTimeOut(started);
             else
                 QCoreApplication::quit();
         });

@@ -13,7 +13,7 @@ Probe &Probe::instance()
     return *probe;
 }
 
-void Probe::WhenPainted(Match match, Then then)
+void Probe::whenPainted(Match match, Then then)
 {
     m_waiters.push_back({std::move(match), std::move(then)});
 }
@@ -36,29 +36,29 @@ bool Probe::eventFilter(QObject *watched, QEvent *event)
 
 namespace {
 
-void AfterFirstFrame()
+void afterFirstFrame()
 {
     const QByteArray mode = qgetenv("THORNAX_PROBE");
     if (mode == "drills")
-        MeasureDrills();
+        measureDrills();
     else if (mode == "browser")
-        MeasureBrowser();
+        measureBrowser();
     else if (mode == "typing")
-        MeasureTyping();
+        measureTyping();
     else
         QCoreApplication::quit();
 }
 
 // Called by QCoreApplication's constructor: the program is built but not yet shown.
-void Install()
+void install()
 {
     Probe &probe = Probe::instance();
     qApp->installEventFilter(&probe);
-    probe.WhenPainted([](QWidget *widget) { return widget->isWindow(); }, AfterFirstFrame);
+    probe.whenPainted([](QWidget *widget) { return widget->isWindow(); }, afterFirstFrame);
 }
 
 const bool installed = [] {
-    qAddPreRoutine(Install);
+    qAddPreRoutine(install);
     return true;
 }();
 

@@ -20,7 +20,7 @@ public:
     static Probe &instance();
 
     // Runs then once, after the first paint of a widget that match accepts.
-    void WhenPainted(Match match, Then then);
+    void whenPainted(Match match, Then then);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -35,6 +35,6 @@ private:
 };
 
 // The measurements, each started once the program's first frame is painted.
-void MeasureDrills();
-void MeasureBrowser();
-void MeasureTyping();
+void measureDrills();
+void measureBrowser();
+void measureTyping();

@@ -16,7 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-double ProcessorSeconds()
+double processorSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -24,7 +24,7 @@ double ProcessorSeconds()
            double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-double Now()
+double now()
 {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
         .count();
@@ -32,7 +32,7 @@ double Now()
 
 namespace {
 
-long ResidentKiBOf(const QString &pid)
+long residentKiBOf(const QString &pid)
 {
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly))
@@ -44,7 +44,7 @@ long ResidentKiBOf(const QString &pid)
 }
 
 // The children of a process, from every one of its threads.
-QStringList ChildrenOf(const QString &pid)
+QStringList childrenOf(const QString &pid)
 {
     QStringList children;
     const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
@@ -58,24 +58,24 @@ QStringList ChildrenOf(const QString &pid)
 
 } // namespace
 
-long ResidentKiB()
+long residentKiB()
 {
-    return ResidentKiBOf(QString::number(getpid()));
+    return residentKiBOf(QString::number(getpid()));
 }
 
-long DescendantsResidentKiB()
+long descendantsResidentKiB()
 {
     long total = 0;
-    QStringList pending = ChildrenOf(QString::number(getpid()));
+    QStringList pending = childrenOf(QString::number(getpid()));
     while (!pending.isEmpty()) {
         const QString pid = pending.takeLast();
-        total += ResidentKiBOf(pid);
-        pending += ChildrenOf(pid);
+        total += residentKiBOf(pid);
+        pending += childrenOf(pid);
     }
     return total;
 }
 
-void Report(const char *name, double value)
+void report(const char *name, double value)
 {
     const QByteArray path = qgetenv("THORNAX_PROBE_OUT");
     FILE *out = path.isEmpty() ? stdout : std::fopen(path.constData(), "a");
@@ -88,7 +88,7 @@ void Report(const char *name, double value)
         std::fclose(out);
 }
 
-QMdiSubWindow *ChooseMenuItem(const QString &caption)
+QMdiSubWindow *chooseMenuItem(const QString &caption)
 {
     for (QWidget *window : QApplication::topLevelWidgets()) {
         auto *frame = qobject_cast<QMainWindow *>(window);
@@ -106,7 +106,7 @@ QMdiSubWindow *ChooseMenuItem(const QString &caption)
     std::exit(2);
 }
 
-QAbstractButton *ButtonWithCaption(QWidget *within, const QString &caption)
+QAbstractButton *buttonWithCaption(QWidget *within, const QString &caption)
 {
     if (!within)
         return nullptr;

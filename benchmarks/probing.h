@@ -10,18 +10,18 @@ class QWidget;
 // by Qt's public API only: figures of the process, and the user's actions.
 
 // Processor time of the whole process (all threads) so far, in seconds.
-double ProcessorSeconds();
+double processorSeconds();
 // Monotonic time in seconds.
-double Now();
+double now();
 // Resident memory in KiB of the process, and of all its descendants together.
-long ResidentKiB();
-long DescendantsResidentKiB();
+long residentKiB();
+long descendantsResidentKiB();
 
 // Writes "name value" to the file named by THORNAX_PROBE_OUT (or standard output).
-void Report(const char *name, double value);
+void report(const char *name, double value);
 
 // Chooses the menu item with this caption (without its '&') in the program's
 // main window; gives the sub-window that is active afterwards.
-QMdiSubWindow *ChooseMenuItem(const QString &caption);
+QMdiSubWindow *chooseMenuItem(const QString &caption);
 // The visible button with this caption inside the widget, or null.
-QAbstractButton *ButtonWithCaption(QWidget *within, const QString &caption);
+QAbstractButton *buttonWithCaption(QWidget *within, const QString &caption);

@@ -19,15 +19,15 @@
 
 namespace {
 
-constexpr int Megabyte = 1 << 20;
+constexpr int megabyte = 1 << 20;
 
 // A megabyte of typing: lines of the given length, or one paragraph when 0.
-QString Filler(int lineLength)
+QString filler(int lineLength)
 {
     const QString words = QStringLiteral("the quick brown fox jumps over the lazy dog ");
     QString text;
-    text.reserve(Megabyte);
-    while (text.size() < Megabyte) {
+    text.reserve(megabyte);
+    while (text.size() < megabyte) {
         if (lineLength > 0 && text.size() % (lineLength + 1) == lineLength)
             text.append(u'\n');
         else
@@ -38,63 +38,63 @@ QString Filler(int lineLength)
 
 // Processor time of this thread, in nanoseconds: what the keystroke costs,
 // whatever else the machine is busy with meanwhile.
-qint64 ThreadNanoseconds()
+qint64 threadNanoseconds()
 {
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
-qint64 Keystroke(QPlainTextEdit *box, Qt::Key key, const QString &text)
+qint64 keystroke(QPlainTextEdit *box, Qt::Key key, const QString &text)
 {
-    const qint64 started = ThreadNanoseconds();
+    const qint64 started = threadNanoseconds();
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
     QCoreApplication::sendEvent(box, &press);
     QCoreApplication::sendEvent(box, &release);
     QCoreApplication::sendPostedEvents();
     box->viewport()->repaint();
-    return ThreadNanoseconds() - started;
+    return threadNanoseconds() - started;
 }
 
-double Percentile(std::vector<qint64> samples, double share)
+double percentile(std::vector<qint64> samples, double share)
 {
     std::sort(samples.begin(), samples.end());
     const auto index = std::min(samples.size() - 1, std::size_t(share * double(samples.size())));
     return double(samples[index]) / 1e6;
 }
 
-void Measure(QPlainTextEdit *box, const char *shape, int lineLength, int keystrokes)
+void measure(QPlainTextEdit *box, const char *shape, int lineLength, int keystrokes)
 {
     box->selectAll();
-    box->insertPlainText(Filler(lineLength));
+    box->insertPlainText(filler(lineLength));
     box->moveCursor(QTextCursor::End);
     box->ensureCursorVisible();
     QCoreApplication::processEvents();
 
     std::vector<qint64> samples;
     for (int i = 0; i < keystrokes; ++i)
-        samples.push_back(i % 2 == 0 ? Keystroke(box, Qt::Key_A, QStringLiteral("a"))
-                                     : Keystroke(box, Qt::Key_Backspace, QString()));
-    Report(QByteArray("keystroke_").append(shape).append("_p50_ms").constData(),
-           Percentile(samples, 0.50));
-    Report(QByteArray("keystroke_").append(shape).append("_p99_ms").constData(),
-           Percentile(samples, 0.99));
+        samples.push_back(i % 2 == 0 ? keystroke(box, Qt::Key_A, QStringLiteral("a"))
+                                     : keystroke(box, Qt::Key_Backspace, QString()));
+    report(QByteArray("keystroke_").append(shape).append("_p50_ms").constData(),
+           percentile(samples, 0.50));
+    report(QByteArray("keystroke_").append(shape).append("_p99_ms").constData(),
+           percentile(samples, 0.99));
 }
 
 } // namespace
 
-void MeasureTyping()
+void measureTyping()
 {
-    QMdiSubWindow *typing = ChooseMenuItem(QStringLiteral("Module 3: Typing"));
-    if (QAbstractButton *start = ButtonWithCaption(typing, QStringLiteral("START")))
+    QMdiSubWindow *typing = chooseMenuItem(QStringLiteral("Module 3: Typing"));
+    if (QAbstractButton *start = buttonWithCaption(typing, QStringLiteral("START")))
         start->click();
     auto *box = typing ? typing->findChild<QPlainTextEdit *>() : nullptr;
     if (box) {
         box->setFocus();
-        Measure(box, "lines", 79, 400);
+        measure(box, "lines", 79, 400);
         // Each of these takes a good part of a second.
-        Measure(box, "paragraph", 0, 20);
+        measure(box, "paragraph", 0, 20);
     }
     QCoreApplication::quit();
 }

@@ -2,5 +2,5 @@
 
 int main(int argc, char *argv[])
 {
-    return RunTrainer(argc, argv);
+    return runTrainer(argc, argv);
 }

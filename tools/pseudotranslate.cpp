@@ -48,7 +48,7 @@ QString Pseudo(const QString &source)
 }
 
 // Reads every message of a .ts file into its context.
-bool Read(const QString &path, std::map<QString, QList<Message>> &contexts)
+bool readMessages(const QString &path, std::map<QString, QList<Message>> &contexts)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -84,7 +84,7 @@ bool Read(const QString &path, std::map<QString, QList<Message>> &contexts)
     return !xml.hasError();
 }
 
-bool Write(const QString &path, const std::map<QString, QList<Message>> &contexts)
+bool writeMessages(const QString &path, const std::map<QString, QList<Message>> &contexts)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -123,12 +123,12 @@ int main(int argc, char *argv[])
     }
     std::map<QString, QList<Message>> contexts;
     for (int i = 2; i < argc; ++i) {
-        if (!Read(QString::fromLocal8Bit(argv[i]), contexts)) {
+        if (!readMessages(QString::fromLocal8Bit(argv[i]), contexts)) {
             std::fprintf(stderr, "thornax-pseudo-translate: cannot read %s\n", argv[i]);
             return 1;
         }
     }
-    if (!Write(QString::fromLocal8Bit(argv[1]), contexts)) {
+    if (!writeMessages(QString::fromLocal8Bit(argv[1]), contexts)) {
         std::fprintf(stderr, "thornax-pseudo-translate: cannot write %s\n", argv[1]);
         return 1;
     }

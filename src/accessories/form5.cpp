@@ -12,17 +12,17 @@ Form5Controls::Form5Controls(QWidget *client)
     : WebBrowser1Site(new QWidget(client)), Text1(new QLineEdit(client))
 {
     WebBrowser1Site->setObjectName(QStringLiteral("WebBrowser1"));
-    WebBrowser1Site->setGeometry(TwipsRect(0, 240, 8415, 6255));
+    WebBrowser1Site->setGeometry(twipsRect(0, 240, 8415, 6255));
     auto *layout = new QVBoxLayout(WebBrowser1Site);
     layout->setContentsMargins(0, 0, 0, 0);
 
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(TwipsRect(0, 0, 8415, 285));
+    Text1->setGeometry(twipsRect(0, 0, 8415, 285));
     QPalette palette = Text1->palette();
-    palette.setColor(QPalette::Base, ColourOf(RgbColour(224, 224, 224)));
+    palette.setColor(QPalette::Base, colourOf(RgbColour(224, 224, 224)));
     Text1->setPalette(palette);
     Text1->setText(Form5::SiteRoot);
-    Speak({{Text1, Form5::tr("Address")}});
+    speak({{Text1, Form5::tr("Address")}});
 }
 
 Form5::Form5(Program &program)
@@ -31,25 +31,25 @@ Form5::Form5(Program &program)
 {
 }
 
-void Form5::SetWebViewFactory(WebViewFactory factory)
+void Form5::setWebViewFactory(WebViewFactory factory)
 {
     m_createView = std::move(factory);
 }
 
-void Form5::ConnectControls(Form5Controls &c)
+void Form5::connectControls(Form5Controls &c)
 {
     // The view comes from the window's factory, so it is put in place here.
     QWidget *site = c.WebBrowser1Site;
-    c.WebBrowser1 = m_createView ? m_createView(site) : m_module.CreateView(site);
+    c.WebBrowser1 = m_createView ? m_createView(site) : m_module.createView(site);
     site->layout()->addWidget(c.WebBrowser1->widget());
-    Speak({{c.WebBrowser1->widget(), tr("Web page")}});
+    speak({{c.WebBrowser1->widget(), tr("Web page")}});
 
-    On(c.Text1, &QLineEdit::returnPressed, [this] { Text1_KeyPress(); });
+    on(c.Text1, &QLineEdit::returnPressed, [this] { Text1_KeyPress(); });
 }
 
 void Form5::Form_Load()
 {
-    ReturnToStartAddress();
+    returnToStartAddress();
     // The page view comes first in tab order, the address box after it. Set once the view
     // navigates: the engine then hands the view's focus to a widget of its own.
     QWidget *view = ui().WebBrowser1->widget();
@@ -64,10 +64,10 @@ void Form5::Text1_KeyPress()
         tr("It seems as if that site is censored!%1We will direct you to an uncensored site!")
             .arg(CharOf(13)),
         MessageIcon::Error);
-    ReturnToStartAddress();
+    returnToStartAddress();
 }
 
-void Form5::ReturnToStartAddress()
+void Form5::returnToStartAddress()
 {
     const QString a = StartAddress;
     ui().WebBrowser1->Navigate(a);

@@ -36,17 +36,17 @@ public:
     explicit Form5(Program &program);
 
     // Views are made by the web view module unless a factory is set here.
-    void SetWebViewFactory(WebViewFactory factory);
+    void setWebViewFactory(WebViewFactory factory);
 
 protected:
-    void ConnectControls(Form5Controls &controls) override;
+    void connectControls(Form5Controls &controls) override;
     void Form_Load() override;
 
 private:
     // Raised by Enter only: every other key just edits the address box.
     void Text1_KeyPress();
     // Sends the view to the start page and shows its address in the box.
-    void ReturnToStartAddress();
+    void returnToStartAddress();
 
     WebViewFactory m_createView;
     WebViewModule m_module;

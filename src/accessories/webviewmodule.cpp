@@ -22,7 +22,7 @@ namespace {
 // whole program. Qt would make that context with the application object when
 // asked to beforehand, and so every start would pay for an OpenGL driver the
 // browser may never use; made here, only opening the browser pays.
-void ShareOpenGLContexts()
+void shareOpenGLContexts()
 {
     if (qt_gl_global_share_context() || !qobject_cast<QGuiApplication *>(qApp))
         return;
@@ -40,46 +40,46 @@ void ShareOpenGLContexts()
 
 WebViewModule::WebViewModule(QStringList folders) : m_folders(std::move(folders)) {}
 
-QStringList WebViewModule::DefaultFolders()
+QStringList WebViewModule::defaultFolders()
 {
     const QDir programFolder(QCoreApplication::applicationDirPath());
     return {programFolder.path(),
             QDir::cleanPath(programFolder.filePath(QStringLiteral(THORNAX_WEBVIEW_INSTALL_DIR)))};
 }
 
-void WebViewModule::PrepareApplication()
+void WebViewModule::prepareApplication()
 {
     QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
     // Mesa reads its switch once, when the program's first context is made.
     qputenv("MESA_SHADER_CACHE_DISABLE", "true");
 }
 
-QString WebViewModule::FileName()
+QString WebViewModule::fileName()
 {
     return QStringLiteral(THORNAX_WEBVIEW_FILE);
 }
 
-WebView *WebViewModule::CreateView(QWidget *parent)
+WebView *WebViewModule::createView(QWidget *parent)
 {
-    if (WebViewPlugin *plugin = Plugin())
-        return plugin->CreateView(parent);
+    if (WebViewPlugin *plugin = loadedPlugin())
+        return plugin->createView(parent);
     return new NoticeView(
         QCoreApplication::translate("WebViewModule", "The web view could not be loaded.") + u'\n' +
             m_error,
         parent);
 }
 
-WebViewPlugin *WebViewModule::Plugin()
+WebViewPlugin *WebViewModule::loadedPlugin()
 {
     if (!m_loader.isLoaded()) {
-        const QString path = FindFile();
+        const QString path = findFile();
         if (path.isEmpty()) {
             m_error = QCoreApplication::translate("WebViewModule", "%1 was not found in %2.")
-                          .arg(FileName(), m_folders.join(QStringLiteral(", ")));
+                          .arg(fileName(), m_folders.join(QStringLiteral(", ")));
             return nullptr;
         }
         m_loader.setFileName(path);
-        ShareOpenGLContexts();
+        shareOpenGLContexts();
     }
     auto *plugin = qobject_cast<WebViewPlugin *>(m_loader.instance());
     if (!plugin)
@@ -90,10 +90,10 @@ WebViewPlugin *WebViewModule::Plugin()
     return plugin;
 }
 
-QString WebViewModule::FindFile() const
+QString WebViewModule::findFile() const
 {
     for (const QString &folder : m_folders) {
-        const QFileInfo file(QDir(folder), FileName());
+        const QFileInfo file(QDir(folder), fileName());
         if (file.exists())
             return file.absoluteFilePath();
     }

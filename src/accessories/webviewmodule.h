@@ -15,22 +15,22 @@ class WebViewModule
 {
 public:
     // Searches the folders in order for the module's file.
-    explicit WebViewModule(QStringList folders = DefaultFolders());
+    explicit WebViewModule(QStringList folders = defaultFolders());
 
-    WebView *CreateView(QWidget *parent);
+    WebView *createView(QWidget *parent);
 
     // What the engine needs settled before the application object exists:
     // no shader cache of Qt's or of the graphics driver's written to disk.
-    static void PrepareApplication();
+    static void prepareApplication();
 
     // Beside the program (the build tree), then the installed library folder.
-    static QStringList DefaultFolders();
+    static QStringList defaultFolders();
     // The module's file name on this platform.
-    static QString FileName();
+    static QString fileName();
 
 private:
-    WebViewPlugin *Plugin();
-    QString FindFile() const;
+    WebViewPlugin *loadedPlugin();
+    QString findFile() const;
 
     QStringList m_folders;
     QPluginLoader m_loader;

@@ -9,7 +9,7 @@ class WebViewPlugin
 {
 public:
     virtual ~WebViewPlugin() = default;
-    virtual WebView *CreateView(QWidget *parent) = 0;
+    virtual WebView *createView(QWidget *parent) = 0;
 };
 
 #define WebViewPlugin_iid "org.thornax.WindowsTrainer.WebViewPlugin/1.0"

@@ -10,13 +10,13 @@ namespace {
 // The program's translations are built into it.
 const QString ProgramTranslations = QStringLiteral(":/i18n");
 
-bool IsCLocale(const QString &locale)
+bool isCLocale(const QString &locale)
 {
     return locale.isEmpty() || locale == u"C" || locale == u"POSIX" || locale.startsWith(u"C.") ||
            locale.startsWith(u"C@");
 }
 
-QString WithoutCodesetAndModifier(QString language)
+QString withoutCodesetAndModifier(QString language)
 {
     language = language.section(u'@', 0, 0).section(u'.', 0, 0);
     return language.replace(u'-', u'_');
@@ -24,7 +24,7 @@ QString WithoutCodesetAndModifier(QString language)
 
 } // namespace
 
-QStringList MessageLanguages(const EnvironmentLookup &environment)
+QStringList messageLanguages(const EnvironmentLookup &environment)
 {
     QString locale;
     for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
@@ -32,24 +32,24 @@ QStringList MessageLanguages(const EnvironmentLookup &environment)
         if (!locale.isEmpty())
             break;
     }
-    if (IsCLocale(locale))
+    if (isCLocale(locale))
         return {};
     const QString preferred = environment("LANGUAGE");
     QStringList languages;
     for (const QString &language :
          preferred.isEmpty() ? QStringList{locale} : preferred.split(u':', Qt::SkipEmptyParts)) {
-        if (!IsCLocale(language))
-            languages.append(WithoutCodesetAndModifier(language));
+        if (!isCLocale(language))
+            languages.append(withoutCodesetAndModifier(language));
     }
     return languages;
 }
 
-QStringList Translations::SystemChoice()
+QStringList Translations::systemChoice()
 {
     const QString pseudo = qEnvironmentVariable("THORNAX_PSEUDO_TRANSLATION");
     if (!pseudo.isEmpty() && pseudo != u"0")
         return {Pseudo};
-    return MessageLanguages([](const char *name) { return qEnvironmentVariable(name); });
+    return messageLanguages([](const char *name) { return qEnvironmentVariable(name); });
 }
 
 Translations::Translations(const QStringList &languages)
@@ -66,7 +66,7 @@ Translations::Translations(const QStringList &languages)
     }
 }
 
-void Translations::Install()
+void Translations::install()
 {
     if (!m_program.isEmpty())
         QCoreApplication::installTranslator(&m_program);
@@ -74,7 +74,7 @@ void Translations::Install()
         QCoreApplication::installTranslator(&m_toolkit);
 }
 
-QString Translations::Translate(const char *context, const char *source) const
+QString Translations::translate(const char *context, const char *source) const
 {
     const QString translated = m_program.translate(context, source);
     return translated.isEmpty() ? QString::fromUtf8(source) : translated;

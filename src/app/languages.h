@@ -11,7 +11,7 @@
 // LC_MESSAGES, LANG, the first one set) is C or POSIX, in which case none.
 // Codesets and modifiers are dropped: "de_DE.UTF-8" gives "de_DE".
 using EnvironmentLookup = std::function<QString(const char *name)>;
-QStringList MessageLanguages(const EnvironmentLookup &environment);
+QStringList messageLanguages(const EnvironmentLookup &environment);
 
 // The program's texts and Qt's own in one language, the first of the given
 // ones that the program is translated into; English (nothing loaded) when none is.
@@ -21,16 +21,16 @@ public:
     explicit Translations(const QStringList &languages);
     // The languages of the system locale, or the pseudo-translation when
     // THORNAX_PSEUDO_TRANSLATION is set to anything but 0.
-    static QStringList SystemChoice();
+    static QStringList systemChoice();
     // The name of the pseudo-translation among the languages.
     static const QString Pseudo;
 
     // The language loaded ("de", "fr_CA", ...); empty for English.
     QString language() const { return m_language; }
     // Installs both into the application object, which must exist.
-    void Install();
+    void install();
     // A text translated before the application object exists.
-    QString Translate(const char *context, const char *source) const;
+    QString translate(const char *context, const char *source) const;
 
 private:
     QTranslator m_program;

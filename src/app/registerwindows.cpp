@@ -10,19 +10,19 @@
 
 namespace {
 
-template<class T> void Register(Program &program)
+template<class T> void registerOne(Program &program)
 {
-    program.RegisterWindow(T::Name, [](Program &p) { return std::make_unique<T>(p); });
+    program.registerWindow(T::Name, [](Program &p) { return std::make_unique<T>(p); });
 }
 
 } // namespace
 
-void RegisterWindows(Program &program)
+void registerWindows(Program &program)
 {
-    Register<Form1>(program);
-    Register<Form2>(program);
-    Register<Form3>(program);
-    Register<Form4>(program);
-    Register<Form5>(program);
-    Register<frmAbout>(program);
+    registerOne<Form1>(program);
+    registerOne<Form2>(program);
+    registerOne<Form3>(program);
+    registerOne<Form4>(program);
+    registerOne<Form5>(program);
+    registerOne<frmAbout>(program);
 }

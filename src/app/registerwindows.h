@@ -3,4 +3,4 @@
 class Program;
 
 // Tells the program how to build each of its child windows on first use.
-void RegisterWindows(Program &program);
+void registerWindows(Program &program);

@@ -18,7 +18,7 @@ namespace {
 
 // Qt aborts with a long message when there is no screen; the start-up decision
 // says it in one line instead.
-bool DisplayInEnvironment()
+bool displayInEnvironment()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_ANDROID)
     return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") ||
@@ -28,7 +28,7 @@ bool DisplayInEnvironment()
 #endif
 }
 
-QStringList ArgumentsOf(int argc, char *argv[])
+QStringList argumentsOf(int argc, char *argv[])
 {
     QStringList arguments;
     arguments.reserve(argc);
@@ -37,7 +37,7 @@ QStringList ArgumentsOf(int argc, char *argv[])
     return arguments;
 }
 
-int Finish(const StartupDecision &decision)
+int finish(const StartupDecision &decision)
 {
     std::FILE *stream = decision.exitCode == 0 ? stdout : stderr;
     std::fputs(decision.output.toLocal8Bit().constData(), stream);
@@ -46,31 +46,31 @@ int Finish(const StartupDecision &decision)
 
 } // namespace
 
-int RunTrainer(int argc, char *argv[])
+int runTrainer(int argc, char *argv[])
 {
     // Chosen once from the system locale, before any text is shown.
-    Translations translations(Translations::SystemChoice());
+    Translations translations(Translations::systemChoice());
     const StartupDecision decision =
-        DecideStartup(ArgumentsOf(argc, argv), DisplayInEnvironment(),
+        decideStartup(argumentsOf(argc, argv), displayInEnvironment(),
                       [&translations](const char *context, const char *source) {
-                          return translations.Translate(context, source);
+                          return translations.translate(context, source);
                       });
     if (!decision.start)
-        return Finish(decision);
+        return finish(decision);
 
-    WebViewModule::PrepareApplication();
+    WebViewModule::prepareApplication();
     QApplication app(argc, argv);
-    translations.Install();
-    QApplication::setApplicationName(ProgramTitle());
-    QApplication::setOrganizationName(CompanyName());
-    QApplication::setApplicationVersion(DisplayVersion());
-    QApplication::setDesktopFileName(ApplicationId());
-    InstallFontSubstitutes();
+    translations.install();
+    QApplication::setApplicationName(programTitle());
+    QApplication::setOrganizationName(companyName());
+    QApplication::setApplicationVersion(displayVersion());
+    QApplication::setDesktopFileName(applicationId());
+    installFontSubstitutes();
     // Message and input boxes carry the program's icon too.
-    QApplication::setWindowIcon(ProgramIcon());
+    QApplication::setWindowIcon(programIcon());
 
-    Program program(DesktopServices());
-    RegisterWindows(program);
-    program.Start();
+    Program program(desktopServices());
+    registerWindows(program);
+    program.start();
     return app.exec();
 }

@@ -42,27 +42,28 @@ private:
     const TranslateText &m_translate;
 };
 
-QString ProgramPrefix()
+QString programPrefix()
 {
-    return ProgramFileName() + QStringLiteral(": ");
+    return programFileName() + QStringLiteral(": ");
 }
 
-StartupDecision Exit(int code, const QString &output)
+StartupDecision exitWith(int code, const QString &output)
 {
     return {false, code, output.endsWith(u'\n') ? output : output + u'\n'};
 }
 
-StartupDecision UsageError(const QString &problem, const Texts &text)
+StartupDecision usageError(const QString &problem, const Texts &text)
 {
-    return Exit(UsageErrorExit, ProgramPrefix() + problem + u'\n' +
-                                    text(QT_TRANSLATE_NOOP("StartupDecision",
-                                                           "Try '%1 --help' for more information."))
-                                        .arg(ProgramFileName()));
+    return exitWith(
+        UsageErrorExit,
+        programPrefix() + problem + u'\n' +
+            text(QT_TRANSLATE_NOOP("StartupDecision", "Try '%1 --help' for more information."))
+                .arg(programFileName()));
 }
 
 // The parser's message, which cannot be translated before there is an
 // application object; an unknown option, the usual one, is said here instead.
-QString ParseError(const QCommandLineParser &parser, const Texts &text)
+QString parseError(const QCommandLineParser &parser, const Texts &text)
 {
     const QStringList unknown = parser.unknownOptionNames();
     const char *source = unknown.size() == 1
@@ -74,7 +75,7 @@ QString ParseError(const QCommandLineParser &parser, const Texts &text)
     return text(source).arg(names);
 }
 
-QString HelpText(const QCommandLineParser &parser, const Texts &text)
+QString helpText(const QCommandLineParser &parser, const Texts &text)
 {
     // The parser's first line names no program when there is no application object yet,
     // and its heading has no translation before there is one.
@@ -82,7 +83,7 @@ QString HelpText(const QCommandLineParser &parser, const Texts &text)
     options.replace(QStringLiteral("Options:\n"),
                     text(QT_TRANSLATE_NOOP("StartupDecision", "Options:")) + u'\n');
     return text(QT_TRANSLATE_NOOP("StartupDecision", "Usage: %1 [options]"))
-               .arg(ProgramFileName()) +
+               .arg(programFileName()) +
            u'\n' + options + u'\n' +
            text(QT_TRANSLATE_NOOP("StartupDecision",
                                   "Qt's standard options, such as -platform and -style, are "
@@ -92,7 +93,7 @@ QString HelpText(const QCommandLineParser &parser, const Texts &text)
 
 } // namespace
 
-StartupDecision DecideStartup(const QStringList &arguments, bool displayInEnvironment,
+StartupDecision decideStartup(const QStringList &arguments, bool displayInEnvironment,
                               const TranslateText &translate)
 {
     const Texts text(translate);
@@ -103,7 +104,7 @@ StartupDecision DecideStartup(const QStringList &arguments, bool displayInEnviro
         text(QT_TRANSLATE_NOOP("StartupDecision",
                                "%1: drills hitting Next, holding scroll bars and retyping, then "
                                "hands out a certificate. Nothing is saved."))
-            .arg(ProgramTitle()));
+            .arg(programTitle()));
     const QCommandLineOption help(
         {QStringLiteral("h"), QStringLiteral("help")},
         text(QT_TRANSLATE_NOOP("StartupDecision", "Print this help and exit.")));
@@ -121,25 +122,26 @@ StartupDecision DecideStartup(const QStringList &arguments, bool displayInEnviro
     }
 
     if (!parser.parse(arguments))
-        return UsageError(ParseError(parser, text), text);
+        return usageError(parseError(parser, text), text);
     if (!parser.positionalArguments().isEmpty())
-        return UsageError(
+        return usageError(
             text(QT_TRANSLATE_NOOP("StartupDecision",
                                    "unexpected argument '%1'; the program takes none."))
                 .arg(parser.positionalArguments().constFirst()),
             text);
     if (parser.isSet(help))
-        return Exit(0, HelpText(parser, text));
+        return exitWith(0, helpText(parser, text));
     if (parser.isSet(version))
-        return Exit(0, ProgramTitle() + u' ' + DisplayVersion());
+        return exitWith(0, programTitle() + u' ' + displayVersion());
 
     if (!displayInEnvironment && !parser.isSet(PlatformOption))
-        return Exit(NoDisplayExit,
-                    ProgramPrefix() +
-                        text(QT_TRANSLATE_NOOP("StartupDecision",
-                                               "no display found (DISPLAY is not set); start it "
-                                               "from a desktop session, or on a virtual one with: "
-                                               "xvfb-run %1"))
-                            .arg(ProgramFileName()));
+        return exitWith(
+            NoDisplayExit,
+            programPrefix() +
+                text(QT_TRANSLATE_NOOP("StartupDecision",
+                                       "no display found (DISPLAY is not set); start it "
+                                       "from a desktop session, or on a virtual one with: "
+                                       "xvfb-run %1"))
+                    .arg(programFileName()));
     return {};
 }

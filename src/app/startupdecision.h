@@ -24,5 +24,5 @@ inline constexpr int NoDisplayExit = 1;
 // says whether the environment names a display, which -platform can stand in for.
 // `translate` gives the decision's texts in the user's language (English when not given).
 using TranslateText = std::function<QString(const char *context, const char *source)>;
-StartupDecision DecideStartup(const QStringList &arguments, bool displayInEnvironment,
+StartupDecision decideStartup(const QStringList &arguments, bool displayInEnvironment,
                               const TranslateText &translate = {});

@@ -13,9 +13,9 @@
 
 namespace {
 
-QColor TextColour()
+QColor textColour()
 {
-    return ColourOf(RgbColour(64, 64, 64));
+    return colourOf(RgbColour(64, 64, 64));
 }
 
 // A framed label whose text wraps at word boundaries and, where a word is
@@ -39,7 +39,7 @@ protected:
     }
 };
 
-Label *NewLabel(QWidget *client, const QString &caption, QRect geometry, const QFont &font)
+Label *newLabel(QWidget *client, const QString &caption, QRect geometry, const QFont &font)
 {
     auto *label = new Label(client, caption);
     label->setGeometry(geometry);
@@ -48,7 +48,7 @@ Label *NewLabel(QWidget *client, const QString &caption, QRect geometry, const Q
 }
 
 // The certificate made out to the name.
-QString CertificateText(const QString &name)
+QString certificateText(const QString &name)
 {
     //: %1 is the name typed, %2 the trade mark sign, %3 starts a new paragraph.
     return Form4::tr("Hereby, %1 is a Thornax certificated Windows%2 user.%3"
@@ -62,7 +62,7 @@ QString CertificateText(const QString &name)
 // The name set apart from the words around it, so that direction marks typed in
 // it (a right-to-left override, say) end with it. Every isolate the name opens
 // is closed after it, and every one it closes without opening gets an opening before.
-QString Isolated(const QString &name)
+QString isolated(const QString &name)
 {
     constexpr char16_t FirstStrongIsolate = 0x2068, PopIsolate = 0x2069;
     qsizetype open = 0, unmatched = 0;
@@ -81,34 +81,34 @@ QString Isolated(const QString &name)
 } // namespace
 
 Form4Controls::Form4Controls(QWidget *client)
-    : Label1(NewLabel(client, Form4::tr("ThorNax Certificate"), TwipsRect(0, 120, 6855, 855),
-                      DesignFont(QStringLiteral("Times New Roman"), 36, FontStyle::BoldItalic))),
+    : Label1(newLabel(client, Form4::tr("ThorNax Certificate"), twipsRect(0, 120, 6855, 855),
+                      designFont(QStringLiteral("Times New Roman"), 36, FontStyle::BoldItalic))),
       Image1(new QLabel(client)),
-      Label3(NewLabel(client,
+      Label3(newLabel(client,
                       //: %1 is the trade mark sign.
                       Form4::tr("Windows%1 is a registered trademark of Microsoft%1 Coporation")
                           .arg(CharOf(153)),
-                      TwipsRect(0, 7320, 6855, 255), DesignFont(QStringLiteral("Verdana"), 6))),
+                      twipsRect(0, 7320, 6855, 255), designFont(QStringLiteral("Verdana"), 6))),
       Label2(new WrappingLabel(client))
 {
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->SetForeColour(TextColour());
+    Label1->SetForeColour(textColour());
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(TwipsRect(1560, 1200, 3840, 3840));
+    Image1->setGeometry(twipsRect(1560, 1200, 3840, 3840));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(Medal());
-    Speak({{Image1, Form4::tr("Medal")}});
+    Image1->setPixmap(medal());
+    speak({{Image1, Form4::tr("Medal")}});
 
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(TwipsRect(240, 5280, 6495, 1695));
-    Label2->setFont(DesignFont(QStringLiteral("Verdana"), 8.25));
-    Label2->SetBackColour(ColourOf(RgbColour(192, 192, 192)));
-    Label2->SetForeColour(TextColour());
+    Label2->setGeometry(twipsRect(240, 5280, 6495, 1695));
+    Label2->setFont(designFont(QStringLiteral("Verdana"), 8.25));
+    Label2->SetBackColour(colourOf(RgbColour(192, 192, 192)));
+    Label2->SetForeColour(textColour());
     Label2->setFrameStyle(QFrame::Box | QFrame::Plain);
     Label2->setLineWidth(1);
     Label2->setWordWrap(true);
@@ -123,7 +123,7 @@ Form4::Form4(Program &program)
 void Form4::Form_Load()
 {
     const QString name = m_program.AskText(tr("Please enter your name"));
-    ui().Label2->SetCaption(CertificateText(name));
+    ui().Label2->SetCaption(certificateText(name));
     // The caption keeps the name as typed; what is drawn keeps it from turning the words round.
-    ui().Label2->setText(DisplayText(CertificateText(Isolated(name))));
+    ui().Label2->setText(displayText(certificateText(isolated(name))));
 }

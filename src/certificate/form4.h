@@ -28,6 +28,6 @@ public:
     explicit Form4(Program &program);
 
 protected:
-    void ConnectControls(Form4Controls &) override {}
+    void connectControls(Form4Controls &) override {}
     void Form_Load() override;
 };

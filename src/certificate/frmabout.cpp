@@ -33,7 +33,7 @@ protected:
     }
 };
 
-void FillBackground(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+void fillBackground(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
@@ -46,28 +46,28 @@ void FillBackground(QWidget *widget, QPalette::ColorRole role, const QColor &col
 
 frmAboutControls::frmAboutControls(QWidget *client)
     : Shape1(new OutlineShape(client)),
-      picIcon(DesignPicture(client, TwipsRect(240, 240, 750, 750), IconPicture)),
+      picIcon(designPicture(client, twipsRect(240, 240, 750, 750), iconPicture)),
       Pryl(new Label(client, frmAbout::tr("Total Score: %1").arg(0))), Timer1(new QTimer(client))
 {
-    FillBackground(client, QPalette::Window, ApplicationWorkspaceColour());
+    fillBackground(client, QPalette::Window, applicationWorkspaceColour());
 
-    Shape1->setGeometry(TwipsRect(120, 120, 4695, 1215));
+    Shape1->setGeometry(twipsRect(120, 120, 4695, 1215));
 
     // The panel is there from the start, and its picture with it.
-    picIcon->setPixmap(IconPicture());
-    FillBackground(picIcon, QPalette::Window, client->palette().color(QPalette::Base));
+    picIcon->setPixmap(iconPicture());
+    fillBackground(picIcon, QPalette::Window, client->palette().color(QPalette::Base));
 
-    Pryl->setGeometry(TwipsRect(1050, 240, 3885, 840));
-    Pryl->setFont(DesignFont(QStringLiteral("Verdana"), 15.75, FontStyle::Bold));
-    Pryl->SetBackColour(ApplicationWorkspaceColour());
-    Pryl->SetForeColour(ColourOf(RgbColour(192, 192, 192)));
+    Pryl->setGeometry(twipsRect(1050, 240, 3885, 840));
+    Pryl->setFont(designFont(QStringLiteral("Verdana"), 15.75, FontStyle::Bold));
+    Pryl->SetBackColour(applicationWorkspaceColour());
+    Pryl->SetForeColour(colourOf(RgbColour(192, 192, 192)));
     Pryl->setWordWrap(true);
 
     // The score line reaches past the outline's right side; the outline stays whole.
     Shape1->raise();
 
-    NameControls({{Shape1, "Shape1"}, {picIcon, "picIcon"}, {Pryl, "Pryl"}, {Timer1, "Timer1"}});
-    Speak({{picIcon, frmAbout::tr("Thornax logo")}});
+    nameControls({{Shape1, "Shape1"}, {picIcon, "picIcon"}, {Pryl, "Pryl"}, {Timer1, "Timer1"}});
+    speak({{picIcon, frmAbout::tr("Thornax logo")}});
 
     Timer1->setInterval(1000);
     Timer1->start();
@@ -79,16 +79,16 @@ frmAbout::frmAbout(Program &program)
 {
 }
 
-void frmAbout::ConnectControls(frmAboutControls &c)
+void frmAbout::connectControls(frmAboutControls &c)
 {
-    On(c.Timer1, &QTimer::timeout, [this] { Timer1_Timer(); });
+    on(c.Timer1, &QTimer::timeout, [this] { Timer1_Timer(); });
 }
 
 void frmAbout::Timer1_Timer()
 {
     const Variant score = Concat(m_program.record().TotalScore, Text(QString()));
     frmAboutControls &c = ui();
-    c.Pryl->SetCaption(tr("Total Score: %1").arg(score.toText()));
+    c.Pryl->SetCaption(tr("Total Score: %1").arg(ToText(score)));
 
     MDIForm1 &frame = m_program.mainWindow();
     const bool scrollingDone = frame.Scroll.Checked();
@@ -97,7 +97,7 @@ void frmAbout::Timer1_Timer()
     if (scrollingDone && typingDone && installerDone) {
         frame.mnuCertificate.SetEnabled(true);
         frame.SetCaption(frame.Caption() + tr(" - Certification completed"));
-        c.Pryl->SetCaption(tr("Finished with %1 points!").arg(score.toText()));
+        c.Pryl->SetCaption(tr("Finished with %1 points!").arg(ToText(score)));
         c.Timer1->stop();
     }
 }

@@ -29,9 +29,8 @@ public:
     static constexpr WindowName Name = WindowName::frmAbout;
     explicit frmAbout(Program &program);
 
-
     void Timer1_Timer();
 
 protected:
-    void ConnectControls(frmAboutControls &controls) override;
+    void connectControls(frmAboutControls &controls) override;
 };

@@ -9,7 +9,7 @@ namespace {
 
 // Qt reads a sub-window by its title whatever name it is given; one that has a
 // spoken name is read through the plain widget interface, which reads that name.
-QAccessibleInterface *NamedSubWindow(const QString &className, QObject *object)
+QAccessibleInterface *namedSubWindow(const QString &className, QObject *object)
 {
     if (className != QLatin1String("QMdiSubWindow"))
         return nullptr;
@@ -21,7 +21,7 @@ QAccessibleInterface *NamedSubWindow(const QString &className, QObject *object)
 
 } // namespace
 
-void Speak(std::initializer_list<Spoken> controls)
+void speak(std::initializer_list<Spoken> controls)
 {
     for (const Spoken &spoken : controls) {
         if (!spoken.name.isEmpty())
@@ -31,15 +31,15 @@ void Speak(std::initializer_list<Spoken> controls)
     }
 }
 
-void TieLabel(QLabel *label, QWidget *control)
+void tieLabel(QLabel *label, QWidget *control)
 {
     label->setBuddy(control);
 }
 
-void SpeakWindowAs(QWidget *window, const QString &name)
+void speakWindowAs(QWidget *window, const QString &name)
 {
     static const bool installed = [] {
-        QAccessible::installFactory(NamedSubWindow);
+        QAccessible::installFactory(namedSubWindow);
         return true;
     }();
     Q_UNUSED(installed);

@@ -20,11 +20,11 @@ struct Spoken
 };
 
 // Gives each control its spoken name and description.
-void Speak(std::initializer_list<Spoken> controls);
+void speak(std::initializer_list<Spoken> controls);
 
 // Ties a label to the control whose value it shows: the control is read as
 // labelled by it.
-void TieLabel(QLabel *label, QWidget *control);
+void tieLabel(QLabel *label, QWidget *control);
 
 // Reads a child window under the given name instead of its caption.
-void SpeakWindowAs(QWidget *window, const QString &name);
+void speakWindowAs(QWidget *window, const QString &name);

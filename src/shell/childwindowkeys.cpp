@@ -7,7 +7,7 @@
 
 namespace {
 
-bool CanTakeFocus(const QWidget *control, const QWidget *window)
+bool canTakeFocus(const QWidget *control, const QWidget *window)
 {
     return (control->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && control->isEnabled() &&
            control->isVisibleTo(window);
@@ -15,12 +15,12 @@ bool CanTakeFocus(const QWidget *control, const QWidget *window)
 
 } // namespace
 
-bool TakesFocus(const QMdiSubWindow *window)
+bool takesFocus(const QMdiSubWindow *window)
 {
     return !window->windowFlags().testFlag(Qt::FramelessWindowHint);
 }
 
-void FocusFirstControl(QMdiSubWindow *window)
+void focusFirstControl(QMdiSubWindow *window)
 {
     QWidget *focus = QApplication::focusWidget();
     if (focus && (focus == window || window->isAncestorOf(focus)))
@@ -29,7 +29,7 @@ void FocusFirstControl(QMdiSubWindow *window)
     if (client) {
         // The focus chain runs through the whole frame; the window's controls follow its client.
         for (QWidget *w = client->nextInFocusChain(); w && w != client; w = w->nextInFocusChain()) {
-            if (client->isAncestorOf(w) && CanTakeFocus(w, window)) {
+            if (client->isAncestorOf(w) && canTakeFocus(w, window)) {
                 w->setFocus(Qt::TabFocusReason);
                 return;
             }
@@ -38,7 +38,7 @@ void FocusFirstControl(QMdiSubWindow *window)
     window->setFocus(Qt::OtherFocusReason);
 }
 
-void PassActivationOn(QMdiSubWindow *from)
+void passActivationOn(QMdiSubWindow *from)
 {
     QMdiArea *area = from->mdiArea();
     if (!area || area->activeSubWindow() != from)
@@ -46,7 +46,7 @@ void PassActivationOn(QMdiSubWindow *from)
     // To the window the user worked in last, or to none.
     const QList<QMdiSubWindow *> history = area->subWindowList(QMdiArea::ActivationHistoryOrder);
     for (auto it = history.crbegin(); it != history.crend(); ++it) {
-        if (*it != from && TakesFocus(*it) && !(*it)->isHidden()) {
+        if (*it != from && takesFocus(*it) && !(*it)->isHidden()) {
             area->setActiveSubWindow(*it);
             return;
         }
@@ -61,26 +61,26 @@ void PassActivationOn(QMdiSubWindow *from)
 ChildWindowKeys::ChildWindowKeys(QMdiArea *area) : QObject(area), m_area(area)
 {
     connect(area, &QMdiArea::subWindowActivated, this,
-            [this](QMdiSubWindow *window) { Activated(window); });
+            [this](QMdiSubWindow *window) { activated(window); });
     qApp->installEventFilter(this);
 }
 
-void ChildWindowKeys::Activated(QMdiSubWindow *window)
+void ChildWindowKeys::activated(QMdiSubWindow *window)
 {
     if (!window)
         return;
-    if (TakesFocus(window)) {
-        FocusFirstControl(window);
+    if (takesFocus(window)) {
+        focusFirstControl(window);
         return;
     }
-    PassActivationOn(window);
+    passActivationOn(window);
 }
 
-void ChildWindowKeys::ActivateNeighbour(int step)
+void ChildWindowKeys::activateNeighbour(int step)
 {
     QList<QMdiSubWindow *> open;
     for (QMdiSubWindow *window : m_area->subWindowList(QMdiArea::CreationOrder))
-        if (TakesFocus(window) && !window->isHidden())
+        if (takesFocus(window) && !window->isHidden())
             open.append(window);
     if (open.isEmpty())
         return;
@@ -90,7 +90,7 @@ void ChildWindowKeys::ActivateNeighbour(int step)
     m_area->setActiveSubWindow(open.at(next));
 }
 
-bool ChildWindowKeys::IsInFrame(QObject *object) const
+bool ChildWindowKeys::isInFrame(QObject *object) const
 {
     auto *widget = qobject_cast<QWidget *>(object);
     return widget && widget->window() == m_area->window();
@@ -99,7 +99,7 @@ bool ChildWindowKeys::IsInFrame(QObject *object) const
 bool ChildWindowKeys::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress || QApplication::activeModalWidget() ||
-        QApplication::activePopupWidget() || !IsInFrame(watched))
+        QApplication::activePopupWidget() || !isInFrame(watched))
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
@@ -110,12 +110,12 @@ bool ChildWindowKeys::eventFilter(QObject *watched, QEvent *event)
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_F6:
-        ActivateNeighbour(backwards || key->key() == Qt::Key_Backtab ? -1 : 1);
+        activateNeighbour(backwards || key->key() == Qt::Key_Backtab ? -1 : 1);
         return true;
     case Qt::Key_F4:
         if (backwards)
             return false;
-        if (QMdiSubWindow *active = m_area->activeSubWindow(); active && TakesFocus(active))
+        if (QMdiSubWindow *active = m_area->activeSubWindow(); active && takesFocus(active))
             active->close();
         return true;
     default:

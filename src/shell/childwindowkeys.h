@@ -19,22 +19,22 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void Activated(QMdiSubWindow *window);
+    void activated(QMdiSubWindow *window);
     // Activates the next (step 1) or previous (step -1) window that takes the focus.
-    void ActivateNeighbour(int step);
-    bool IsInFrame(QObject *object) const;
+    void activateNeighbour(int step);
+    bool isInFrame(QObject *object) const;
 
     QMdiArea *m_area;
 };
 
 // Whether the child window takes the keyboard focus: every one with a border.
-bool TakesFocus(const QMdiSubWindow *window);
+bool takesFocus(const QMdiSubWindow *window);
 
 // When the given window is the active one, activates the window the user
 // worked in last other than it, or none: for a window that goes out of sight,
 // or that does not take the focus.
-void PassActivationOn(QMdiSubWindow *from);
+void passActivationOn(QMdiSubWindow *from);
 
 // Puts the focus on the window's first control in tab order (the window itself
 // when none can take it), unless the focus is inside the window already.
-void FocusFirstControl(QMdiSubWindow *window);
+void focusFirstControl(QMdiSubWindow *window);

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QPalette>
 
-QFont DesignFont(const QString &family, qreal points, FontStyle style)
+QFont designFont(const QString &family, qreal points, FontStyle style)
 {
     QFont font(family);
     font.setPointSizeF(points);
@@ -12,7 +12,7 @@ QFont DesignFont(const QString &family, qreal points, FontStyle style)
     return font;
 }
 
-void InstallFontSubstitutes()
+void installFontSubstitutes()
 {
     // Liberation matches the metrics of the sans and serif designs; DejaVu Sans
     // grew from the family that Verdana's proportions belong to.
@@ -25,12 +25,12 @@ void InstallFontSubstitutes()
                                {QStringLiteral("Liberation Serif")});
 }
 
-QColor ColourOf(int rgb)
+QColor colourOf(int rgb)
 {
     return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
 }
 
-QColor ApplicationWorkspaceColour()
+QColor applicationWorkspaceColour()
 {
     return QApplication::palette().color(QPalette::Dark);
 }

@@ -7,7 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
-void NameControls(std::initializer_list<std::pair<QObject *, const char *>> controls)
+void nameControls(std::initializer_list<std::pair<QObject *, const char *>> controls)
 {
     for (const auto &[control, name] : controls)
         control->setObjectName(QLatin1String(name));
@@ -40,22 +40,22 @@ private:
 
 } // namespace
 
-QLabel *DesignPicture(QWidget *parent, const QRect &geometry, QPixmap (*draw)(qreal pixelRatio))
+QLabel *designPicture(QWidget *parent, const QRect &geometry, QPixmap (*draw)(qreal pixelRatio))
 {
     auto *picture = new PictureBox(parent, draw);
     picture->setGeometry(geometry);
     return picture;
 }
 
-QLabel *BannerPicture(QWidget *client, const QRect &geometry)
+QLabel *bannerPicture(QWidget *client, const QRect &geometry)
 {
-    QLabel *picture = DesignPicture(client, geometry, Banner);
+    QLabel *picture = designPicture(client, geometry, banner);
     picture->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    Speak({{picture, QCoreApplication::translate("DesignControls", "Thornax banner")}});
+    speak({{picture, QCoreApplication::translate("DesignControls", "Thornax banner")}});
     return picture;
 }
 
-QGroupBox *DesignFrame(QWidget *parent, const QString &caption, const QRect &geometry,
+QGroupBox *designFrame(QWidget *parent, const QString &caption, const QRect &geometry,
                        const QFont &font)
 {
     auto *frame = new QGroupBox(caption, parent);

@@ -27,27 +27,27 @@ class QtDialogs : public Dialogs
 public:
     void ShowMessage(const QString &prompt, MessageIcon icon) override
     {
-        QMessageBox box(IconOf(icon), ProgramTitle(), DisplayText(prompt), QMessageBox::Ok,
+        QMessageBox box(iconOf(icon), programTitle(), displayText(prompt), QMessageBox::Ok,
                         QApplication::activeWindow());
         box.setTextFormat(Qt::PlainText);
-        KeepTitleReadable(box);
+        keepTitleReadable(box);
         box.exec();
     }
 
     QString AskText(const QString &prompt) override
     {
         QInputDialog dialog(QApplication::activeWindow());
-        dialog.setWindowTitle(ProgramTitle());
-        dialog.setLabelText(DisplayText(prompt));
+        dialog.setWindowTitle(programTitle());
+        dialog.setLabelText(displayText(prompt));
         dialog.setInputMode(QInputDialog::TextInput);
         dialog.okButtonText(); // lays the box out, which it otherwise does when first shown
-        KeepTitleReadable(dialog);
+        keepTitleReadable(dialog);
         return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
     }
 
 private:
     // A box as narrow as a short prompt would cut the title bar's text short.
-    static void KeepTitleReadable(QDialog &box)
+    static void keepTitleReadable(QDialog &box)
     {
         const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) * 3 / 2 + 120;
         auto *spacer = new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
@@ -59,7 +59,7 @@ private:
             delete spacer;
     }
 
-    static QMessageBox::Icon IconOf(MessageIcon icon)
+    static QMessageBox::Icon iconOf(MessageIcon icon)
     {
         switch (icon) {
         case MessageIcon::Information:
@@ -87,7 +87,7 @@ public:
 
 } // namespace
 
-Services DesktopServices()
+Services desktopServices()
 {
     Services services;
     services.clock = std::make_unique<LocalClock>();

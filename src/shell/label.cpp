@@ -23,7 +23,7 @@ void Label::SetCaption(const QString &caption)
     if (caption == m_caption)
         return;
     m_caption = caption;
-    setText(DisplayText(caption));
+    setText(displayText(caption));
 }
 
 QColor Label::ForeColour() const

@@ -34,21 +34,21 @@ MDIForm1::~MDIForm1()
 
 void MDIForm1::Load()
 {
-    if (IsLoaded())
+    if (isLoaded())
         return;
     m_window = new QMainWindow;
-    m_window->setWindowTitle(ProgramTitle());
-    m_window->setWindowIcon(ProgramIcon());
+    m_window->setWindowTitle(programTitle());
+    m_window->setWindowIcon(programIcon());
 
     m_mdiArea = new QMdiArea(m_window);
-    m_mdiArea->setBackground(ApplicationWorkspaceColour());
+    m_mdiArea->setBackground(applicationWorkspaceColour());
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_window->setCentralWidget(m_mdiArea);
     new ChildWindowKeys(m_mdiArea);
 
-    CreateMenus();
-    const QSize client = TwipsSize(RestoredClientWidth, RestoredClientHeight);
+    createMenus();
+    const QSize client = twipsSize(RestoredClientWidth, RestoredClientHeight);
     m_window->resize(client.width(), client.height() + m_window->menuBar()->sizeHint().height());
     m_window->setWindowState(Qt::WindowMaximized);
 
@@ -61,7 +61,7 @@ QMainWindow *MDIForm1::widget()
     return m_window;
 }
 
-QMdiArea *MDIForm1::MdiArea()
+QMdiArea *MDIForm1::mdiArea()
 {
     Load();
     return m_mdiArea;
@@ -84,34 +84,34 @@ int MDIForm1::Width()
         const QScreen *screen =
             frame->screen() ? frame->screen() : QGuiApplication::primaryScreen();
         if (screen)
-            return Twips(screen->availableGeometry().width());
+            return twips(screen->availableGeometry().width());
     }
-    return Twips(frame->frameGeometry().width());
+    return twips(frame->frameGeometry().width());
 }
 
-void MDIForm1::CreateMenus()
+void MDIForm1::createMenus()
 {
     QMenuBar *bar = m_window->menuBar();
     PlayMenu = bar->addMenu(tr("&Start"));
     Newgame = PlayMenu->addMenu(tr("&Module"));
-    AttachItem(Guiden, Newgame->addAction(tr("Module 1: The Installer")), &MDIForm1::Guiden_Click);
-    AttachItem(Scroll, Newgame->addAction(tr("Module 2: Scrolling")), &MDIForm1::Scroll_Click);
-    AttachItem(mnuTyping, Newgame->addAction(tr("Module 3: Typing")), &MDIForm1::mnuTyping_Click);
-    AttachItem(mnuCertificate, PlayMenu->addAction(tr("Get certificate")),
+    attachItem(Guiden, Newgame->addAction(tr("Module 1: The Installer")), &MDIForm1::Guiden_Click);
+    attachItem(Scroll, Newgame->addAction(tr("Module 2: Scrolling")), &MDIForm1::Scroll_Click);
+    attachItem(mnuTyping, Newgame->addAction(tr("Module 3: Typing")), &MDIForm1::mnuTyping_Click);
+    attachItem(mnuCertificate, PlayMenu->addAction(tr("Get certificate")),
                &MDIForm1::mnuCertificate_Click);
     mnuCertificate.SetEnabled(false);
     PlayMenu->addSeparator();
-    AttachItem(Quit, PlayMenu->addAction(tr("E&xit")), &MDIForm1::Quit_Click);
+    attachItem(Quit, PlayMenu->addAction(tr("E&xit")), &MDIForm1::Quit_Click);
 
     mnufrage = bar->addMenu(tr("&?"));
-    AttachItem(mnuAbout, mnufrage->addAction(tr("&About")), &MDIForm1::mnuAbout_Click);
-    AttachItem(mnuBrowser, mnufrage->addAction(tr("&Browser")), &MDIForm1::mnuBrowser_Click);
+    attachItem(mnuAbout, mnufrage->addAction(tr("&About")), &MDIForm1::mnuAbout_Click);
+    attachItem(mnuBrowser, mnufrage->addAction(tr("&Browser")), &MDIForm1::mnuBrowser_Click);
 }
 
-void MDIForm1::AttachItem(MenuItem &item, QAction *action, void (MDIForm1::*handler)())
+void MDIForm1::attachItem(MenuItem &item, QAction *action, void (MDIForm1::*handler)())
 {
-    item.Attach(action, [this, action, handler] {
-        m_program.RunHandler({nullptr, action}, [this, handler] { (this->*handler)(); });
+    item.attach(action, [this, action, handler] {
+        m_program.runHandler({nullptr, action}, [this, handler] { (this->*handler)(); });
     });
 }
 
@@ -126,10 +126,10 @@ void MDIForm1::MDIForm_Load()
     scorePanel.Load();
     const float left =
         static_cast<float>(Width()) - static_cast<float>(scorePanel.Width() + ScorePanelMargin);
-    scorePanel.Move(static_cast<int>(left), ScorePanelTop);
+    scorePanel.move(static_cast<int>(left), ScorePanelTop);
 }
 
-bool MDIForm1::RefuseIfDone(const MenuItem &item)
+bool MDIForm1::refuseIfDone(const MenuItem &item)
 {
     if (!item.Checked())
         return false;
@@ -139,7 +139,7 @@ bool MDIForm1::RefuseIfDone(const MenuItem &item)
 
 void MDIForm1::Guiden_Click()
 {
-    if (RefuseIfDone(Guiden))
+    if (refuseIfDone(Guiden))
         return;
     m_program.record().InstallerLevel = Integer(1);
     Window &installer = m_program.window(WindowName::Form1);
@@ -149,7 +149,7 @@ void MDIForm1::Guiden_Click()
 
 void MDIForm1::Scroll_Click()
 {
-    if (RefuseIfDone(Scroll))
+    if (refuseIfDone(Scroll))
         return;
     Window &scrolling = m_program.window(WindowName::Form3);
     scrolling.Load();
@@ -158,7 +158,7 @@ void MDIForm1::Scroll_Click()
 
 void MDIForm1::mnuTyping_Click()
 {
-    if (RefuseIfDone(mnuTyping))
+    if (refuseIfDone(mnuTyping))
         return;
     Window &typing = m_program.window(WindowName::Form2);
     typing.Load();

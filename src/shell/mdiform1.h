@@ -26,10 +26,10 @@ public:
 
     // Builds the frame and its menu, then runs MDIForm_Load. Nothing if loaded.
     void Load();
-    bool IsLoaded() const { return m_window != nullptr; }
+    bool isLoaded() const { return m_window != nullptr; }
 
     QMainWindow *widget();
-    QMdiArea *MdiArea();
+    QMdiArea *mdiArea();
 
     QString Caption();
     void SetCaption(const QString &caption);
@@ -58,11 +58,11 @@ public:
     void mnuBrowser_Click();
 
 private:
-    void CreateMenus();
+    void createMenus();
     // Runs the handler when the item is chosen, on the path every handler takes.
-    void AttachItem(MenuItem &item, QAction *action, void (MDIForm1::*handler)());
+    void attachItem(MenuItem &item, QAction *action, void (MDIForm1::*handler)());
     // Shows the refusal when the item carries its check mark; true then.
-    bool RefuseIfDone(const MenuItem &item);
+    bool refuseIfDone(const MenuItem &item);
 
     Program &m_program;
     QPointer<QMainWindow> m_window;

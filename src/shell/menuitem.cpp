@@ -1,6 +1,6 @@
 #include "menuitem.h"
 
-void MenuItem::Attach(QAction *action, std::function<void()> onClick)
+void MenuItem::attach(QAction *action, std::function<void()> onClick)
 {
     m_action = action;
     m_checked = false;

@@ -12,7 +12,7 @@ class MenuItem
 {
 public:
     MenuItem() = default;
-    void Attach(QAction *action, std::function<void()> onClick);
+    void attach(QAction *action, std::function<void()> onClick);
 
     bool Checked() const { return m_checked; }
     void SetChecked(bool checked);

@@ -13,7 +13,7 @@ namespace {
 const QString IconSource = QStringLiteral(":/thornax/icon.svg");
 constexpr int IconDesignSide = 48;
 
-QPixmap Render(QSvgRenderer &renderer, QSize size, qreal pixelRatio)
+QPixmap render(QSvgRenderer &renderer, QSize size, qreal pixelRatio)
 {
     QPixmap pixmap((QSizeF(size) * pixelRatio).toSize());
     pixmap.setDevicePixelRatio(pixelRatio);
@@ -23,13 +23,13 @@ QPixmap Render(QSvgRenderer &renderer, QSize size, qreal pixelRatio)
     return pixmap;
 }
 
-QPixmap Render(const QString &resource, QSize size, qreal pixelRatio)
+QPixmap render(const QString &resource, QSize size, qreal pixelRatio)
 {
     QSvgRenderer renderer(resource);
-    return Render(renderer, size, pixelRatio);
+    return render(renderer, size, pixelRatio);
 }
 
-qreal OrApplicationRatio(qreal pixelRatio)
+qreal orApplicationRatio(qreal pixelRatio)
 {
     if (pixelRatio > 0)
         return pixelRatio;
@@ -52,7 +52,7 @@ public:
             return *drawn;
         if (!m_renderer)
             m_renderer = std::make_unique<QSvgRenderer>(m_resource);
-        return *m_drawn.insert(key, Render(*m_renderer, size, 1.0));
+        return *m_drawn.insert(key, render(*m_renderer, size, 1.0));
     }
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
@@ -90,7 +90,7 @@ struct DrawnPictures
 
 DrawnPictures *drawn = nullptr;
 
-DrawnPictures &Drawn()
+DrawnPictures &drawnPictures()
 {
     if (!drawn) {
         drawn = new DrawnPictures;
@@ -104,30 +104,30 @@ DrawnPictures &Drawn()
 
 } // namespace
 
-QIcon ProgramIcon()
+QIcon programIcon()
 {
-    QIcon &icon = Drawn().icon;
+    QIcon &icon = drawnPictures().icon;
     if (icon.isNull())
         icon = QIcon(new SvgIconEngine(IconSource));
     return icon;
 }
 
-QPixmap IconPicture(qreal pixelRatio)
+QPixmap iconPicture(qreal pixelRatio)
 {
-    return ProgramIcon().pixmap(QSize(IconDesignSide, IconDesignSide),
-                                OrApplicationRatio(pixelRatio));
+    return programIcon().pixmap(QSize(IconDesignSide, IconDesignSide),
+                                orApplicationRatio(pixelRatio));
 }
 
-QPixmap Banner(qreal pixelRatio)
+QPixmap banner(qreal pixelRatio)
 {
-    QPixmap &banner = Drawn().banner;
+    QPixmap &banner = drawnPictures().banner;
     if (banner.isNull() || banner.devicePixelRatio() != pixelRatio)
-        banner = Render(QStringLiteral(":/thornax/banner.svg"), QSize(150, 300), pixelRatio);
+        banner = render(QStringLiteral(":/thornax/banner.svg"), QSize(150, 300), pixelRatio);
     return banner;
 }
 
-QPixmap Medal(qreal pixelRatio)
+QPixmap medal(qreal pixelRatio)
 {
-    return Render(QStringLiteral(":/thornax/medal.svg"), QSize(256, 256),
-                  OrApplicationRatio(pixelRatio));
+    return render(QStringLiteral(":/thornax/medal.svg"), QSize(256, 256),
+                  orApplicationRatio(pixelRatio));
 }

@@ -8,11 +8,11 @@
 // so that they stay crisp on any screen. Nothing is drawn before it is asked for.
 
 // Offers 16 to 256 pixels; each size is drawn the first time it is asked for.
-QIcon ProgramIcon();
+QIcon programIcon();
 // The icon at its design size of 48 x 48, as a picture box shows it; by default
 // for the application's pixel ratio.
-QPixmap IconPicture(qreal pixelRatio = 0);
+QPixmap iconPicture(qreal pixelRatio = 0);
 // 150 x 300, the drill windows' side picture.
-QPixmap Banner(qreal pixelRatio);
+QPixmap banner(qreal pixelRatio);
 // 256 x 256, the certificate's seal; by default for the application's pixel ratio.
-QPixmap Medal(qreal pixelRatio = 0);
+QPixmap medal(qreal pixelRatio = 0);

@@ -16,12 +16,12 @@ Program::Program(Services services)
 // The windows go before the frame they live in: the members are declared in that order.
 Program::~Program() = default;
 
-void Program::RegisterWindow(WindowName name, WindowFactory factory)
+void Program::registerWindow(WindowName name, WindowFactory factory)
 {
     m_factories[name] = std::move(factory);
 }
 
-void Program::Start()
+void Program::start()
 {
     m_mainWindow->Load();
     m_mainWindow->widget()->showMaximized();
@@ -39,12 +39,12 @@ Window &Program::window(WindowName name)
     return *inserted->second;
 }
 
-Variant Program::DrawFrom1To(qint16 n)
+Variant Program::drawFrom1To(qint16 n)
 {
     return Add(IntPart(Multiply(Single(RandomUnit()), Integer(n))), Integer(1));
 }
 
-template<class Box> auto Program::WhileBoxIsOpen(Box &&box)
+template<class Box> auto Program::whileBoxIsOpen(Box &&box)
 {
     const Window *outerOpener =
         std::exchange(m_boxOpener, m_running.empty() ? nullptr : m_running.back().window);
@@ -57,7 +57,7 @@ template<class Box> auto Program::WhileBoxIsOpen(Box &&box)
 
 void Program::ShowMessage(const QString &prompt, MessageIcon icon)
 {
-    WhileBoxIsOpen([&] {
+    whileBoxIsOpen([&] {
         m_services.dialogs->ShowMessage(prompt, icon);
         return 0;
     });
@@ -65,12 +65,12 @@ void Program::ShowMessage(const QString &prompt, MessageIcon icon)
 
 QString Program::AskText(const QString &prompt)
 {
-    return WhileBoxIsOpen([&] { return m_services.dialogs->AskText(prompt); });
+    return whileBoxIsOpen([&] { return m_services.dialogs->AskText(prompt); });
 }
 
-void Program::RunHandler(const HandlerSource &source, const std::function<void()> &handler)
+void Program::runHandler(const HandlerSource &source, const std::function<void()> &handler)
 {
-    if (!Delivers(source))
+    if (!delivers(source))
         return;
     m_running.push_back(source);
     handler();
@@ -85,14 +85,14 @@ void Program::RunHandler(const HandlerSource &source, const std::function<void()
 //   another window could open a second box over the first;
 // - except for windows that never open a box (the score panel): their ticks
 //   always come, so the total and the finished run show within a second.
-bool Program::Delivers(const HandlerSource &source) const
+bool Program::delivers(const HandlerSource &source) const
 {
     if (m_openBoxes == 0)
         return true;
     for (const HandlerSource &running : m_running)
         if (running.control == source.control)
             return false;
-    return !source.isTick || source.window == m_boxOpener || !source.window->OpensBoxes();
+    return !source.isTick || source.window == m_boxOpener || !source.window->opensBoxes();
 }
 
 Window *Program::existingWindow(WindowName name) const

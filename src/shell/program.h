@@ -26,11 +26,11 @@ public:
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
 
-    void RegisterWindow(WindowName name, WindowFactory factory);
+    void registerWindow(WindowName name, WindowFactory factory);
     bool isRegistered(WindowName name) const { return m_factories.contains(name); }
 
     // Loads the frame (its load handler runs first) and shows it maximized.
-    void Start();
+    void start();
 
     Module1 &record() { return m_record; }
     MDIForm1 &mainWindow() { return *m_mainWindow; }
@@ -44,14 +44,14 @@ public:
     float RandomUnit() { return m_services.random->RandomUnit(); }
     // The drills' one pattern of draw, IntPart(RandomUnit() x n) + 1: a Single
     // from 1 to n, each equally likely.
-    Variant DrawFrom1To(qint16 n);
+    Variant drawFrom1To(qint16 n);
     void ShowMessage(const QString &prompt, MessageIcon icon = MessageIcon::None);
     QString AskText(const QString &prompt);
     void EndProgram() { m_services.end->EndProgram(); }
 
     // Runs the handler that a control raised, unless a box is open and the rule
     // in Delivers() holds it back. A box that the handler opens is its window's.
-    void RunHandler(const HandlerSource &source, const std::function<void()> &handler);
+    void runHandler(const HandlerSource &source, const std::function<void()> &handler);
 
 private:
     Services m_services;
@@ -64,6 +64,6 @@ private:
     const Window *m_boxOpener = nullptr;  // whose handler opened the open box
     int m_openBoxes = 0;
 
-    bool Delivers(const HandlerSource &source) const;
-    template<class Box> auto WhileBoxIsOpen(Box &&box);
+    bool delivers(const HandlerSource &source) const;
+    template<class Box> auto whileBoxIsOpen(Box &&box);
 };

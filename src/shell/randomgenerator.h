@@ -17,6 +17,6 @@ public:
     float RandomUnit() override;
 
 private:
-    quint64 Next();
+    quint64 next();
     quint64 m_state;
 };

@@ -53,4 +53,4 @@ struct Services
 
 // The services of the running program: the local clock, the trainer's random
 // generator, Qt's message and input boxes, and leaving the event loop.
-Services DesktopServices();
+Services desktopServices();

@@ -1,6 +1,6 @@
 #include "textdisplay.h"
 
-QString DisplayText(const QString &text)
+QString displayText(const QString &text)
 {
     if (!text.contains(QLatin1Char('\r')))
         return text;

@@ -10,7 +10,7 @@ namespace {
 using Kind = Variant::Kind;
 
 // The kind an operand counts as in arithmetic: Empty is an Integer, a String a Double.
-Kind ArithmeticKind(const Variant &v)
+Kind arithmeticKind(const Variant &v)
 {
     switch (v.kind()) {
     case Kind::Empty:
@@ -22,14 +22,14 @@ Kind ArithmeticKind(const Variant &v)
     }
 }
 
-bool IsIntegral(Kind k)
+bool isIntegral(Kind k)
 {
     return k == Kind::Integer || k == Kind::Long;
 }
 
 // Gives an exact integer result the narrowest kind allowed: Integer only when
 // both operands were Integers, then Long, then Double.
-Variant WidenedInteger(qint64 result, bool bothInteger)
+Variant widenedInteger(qint64 result, bool bothInteger)
 {
     if (bothInteger && result >= std::numeric_limits<qint16>::min() &&
         result <= std::numeric_limits<qint16>::max())
@@ -41,33 +41,33 @@ Variant WidenedInteger(qint64 result, bool bothInteger)
 }
 
 template<class IntegerOp, class FloatOp>
-Variant Arithmetic(const Variant &a, const Variant &b, IntegerOp integerOp, FloatOp floatOp)
+Variant arithmetic(const Variant &a, const Variant &b, IntegerOp integerOp, FloatOp floatOp)
 {
-    const Kind ka = ArithmeticKind(a);
-    const Kind kb = ArithmeticKind(b);
+    const Kind ka = arithmeticKind(a);
+    const Kind kb = arithmeticKind(b);
     if (ka == Kind::Double || kb == Kind::Double)
         return Double(floatOp(a.toDouble(), b.toDouble()));
     if (ka == Kind::Single || kb == Kind::Single)
         return Single(static_cast<float>(
             floatOp(static_cast<float>(a.toDouble()), static_cast<float>(b.toDouble()))));
-    Q_ASSERT(IsIntegral(ka) && IsIntegral(kb));
-    return WidenedInteger(integerOp(a.toInteger(), b.toInteger()),
+    Q_ASSERT(isIntegral(ka) && isIntegral(kb));
+    return widenedInteger(integerOp(a.toInteger(), b.toInteger()),
                           ka == Kind::Integer && kb == Kind::Integer);
 }
 
 // -1, 0 or 1 as a is below, equal to or above b.
-int Compare(const Variant &a, const Variant &b)
+int compare(const Variant &a, const Variant &b)
 {
     if (a.isNumeric() && b.isNumeric()) {
         const double x = a.toDouble();
         const double y = b.toDouble();
         return x < y ? -1 : (x > y ? 1 : 0);
     }
-    const int order = QString::compare(a.toText(), b.toText(), Qt::CaseSensitive);
+    const int order = QString::compare(ToText(a), ToText(b), Qt::CaseSensitive);
     return order < 0 ? -1 : (order > 0 ? 1 : 0);
 }
 
-QString NumberText(double value, int significantDigits)
+QString numberText(double value, int significantDigits)
 {
     if (std::isnan(value))
         return QStringLiteral("NaN");
@@ -86,19 +86,19 @@ QString NumberText(double value, int significantDigits)
 
 Variant Add(const Variant &a, const Variant &b)
 {
-    return Arithmetic(
+    return arithmetic(
         a, b, [](qint64 x, qint64 y) { return x + y; }, [](auto x, auto y) { return x + y; });
 }
 
 Variant Subtract(const Variant &a, const Variant &b)
 {
-    return Arithmetic(
+    return arithmetic(
         a, b, [](qint64 x, qint64 y) { return x - y; }, [](auto x, auto y) { return x - y; });
 }
 
 Variant Multiply(const Variant &a, const Variant &b)
 {
-    return Arithmetic(
+    return arithmetic(
         a, b, [](qint64 x, qint64 y) { return x * y; }, [](auto x, auto y) { return x * y; });
 }
 
@@ -114,28 +114,28 @@ Variant Divide(const Variant &a, const Variant &b)
 
 Variant Concat(const Variant &a, const Variant &b)
 {
-    return Text(a.toText() + b.toText());
+    return Text(ToText(a) + ToText(b));
 }
 
 bool Equal(const Variant &a, const Variant &b)
 {
-    return Compare(a, b) == 0;
+    return compare(a, b) == 0;
 }
 bool NotEqual(const Variant &a, const Variant &b)
 {
-    return Compare(a, b) != 0;
+    return compare(a, b) != 0;
 }
 bool Less(const Variant &a, const Variant &b)
 {
-    return Compare(a, b) < 0;
+    return compare(a, b) < 0;
 }
 bool Greater(const Variant &a, const Variant &b)
 {
-    return Compare(a, b) > 0;
+    return compare(a, b) > 0;
 }
 bool GreaterOrEqual(const Variant &a, const Variant &b)
 {
-    return Compare(a, b) >= 0;
+    return compare(a, b) >= 0;
 }
 
 Variant IntPart(const Variant &x)
@@ -184,11 +184,11 @@ QString ToText(const Variant &x)
     case Kind::Long:
         return QString::number(x.toInteger());
     case Kind::Single:
-        return NumberText(x.toDouble(), 7);
+        return numberText(x.toDouble(), 7);
     case Kind::Double:
-        return NumberText(x.toDouble(), 15);
+        return numberText(x.toDouble(), 15);
     case Kind::String:
-        return x.toText();
+        return std::get<QString>(x.m_value);
     }
     return QString();
 }

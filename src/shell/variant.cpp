@@ -59,15 +59,3 @@ qint64 Variant::toInteger() const
         return 0;
     }
 }
-
-QString Variant::toText() const
-{
-    switch (kind()) {
-    case Kind::Empty:
-        return QString();
-    case Kind::String:
-        return std::get<QString>(m_value);
-    default:
-        return ToText(*this);
-    }
-}

@@ -23,14 +23,13 @@ public:
     double toDouble() const;
     // Integral value for Empty, Integer and Long; only valid for those kinds.
     qint64 toInteger() const;
-    // The text of the value as ToText gives it, "" for Empty.
-    QString toText() const;
-
     friend Variant Integer(qint16 value);
     friend Variant Long(qint32 value);
     friend Variant Single(float value);
     friend Variant Double(double value);
     friend Variant Text(const QString &value);
+    // The text of a value is the value rule ToText.
+    friend QString ToText(const Variant &x);
 
     friend bool operator==(const Variant &, const Variant &) = default;
 

@@ -24,41 +24,41 @@ Window::~Window()
 
 void Window::Load()
 {
-    if (IsLoaded())
+    if (isLoaded())
         return;
-    Build();
+    build();
     Form_Load();
-    if (IsLoaded())
+    if (isLoaded())
         m_subWindow->show();
 }
 
 void Window::Show()
 {
     Load();
-    if (!IsLoaded())
+    if (!isLoaded())
         return;
     m_subWindow->show();
     m_subWindow->raise();
-    m_program.mainWindow().MdiArea()->setActiveSubWindow(m_subWindow);
-    if (TakesFocus(m_subWindow))
-        FocusFirstControl(m_subWindow);
+    m_program.mainWindow().mdiArea()->setActiveSubWindow(m_subWindow);
+    if (takesFocus(m_subWindow))
+        focusFirstControl(m_subWindow);
 }
 
 void Window::Hide()
 {
-    if (!IsLoaded()) {
-        Build();
+    if (!isLoaded()) {
+        build();
         Form_Load();
     }
-    if (IsLoaded()) {
-        PassActivationOn(m_subWindow);
+    if (isLoaded()) {
+        passActivationOn(m_subWindow);
         m_subWindow->hide();
     }
 }
 
 void Window::Unload()
 {
-    if (!IsLoaded())
+    if (!isLoaded())
         return;
     QMdiSubWindow *subWindow = m_subWindow;
     m_subWindow = nullptr;
@@ -69,40 +69,40 @@ void Window::Unload()
     for (QTimer *timer : subWindow->findChildren<QTimer *>())
         timer->stop();
     // The window goes only later; the keyboard moves on to another one now.
-    PassActivationOn(subWindow);
-    ReleaseControls();
+    passActivationOn(subWindow);
+    releaseControls();
     subWindow->removeEventFilter(this);
     subWindow->hide();
     subWindow->deleteLater();
 }
 
-bool Window::IsVisible() const
+bool Window::isVisible() const
 {
-    return IsLoaded() && !m_subWindow->isHidden();
+    return isLoaded() && !m_subWindow->isHidden();
 }
 
 int Window::Left()
 {
     Load();
-    return Twips(m_subWindow->x());
+    return twips(m_subWindow->x());
 }
 
 int Window::Top()
 {
     Load();
-    return Twips(m_subWindow->y());
+    return twips(m_subWindow->y());
 }
 
 int Window::Width()
 {
     Load();
-    return Twips(m_subWindow->width());
+    return twips(m_subWindow->width());
 }
 
-void Window::Move(int leftTwips, int topTwips)
+void Window::move(int leftTwips, int topTwips)
 {
     Load();
-    m_subWindow->move(Pixels(leftTwips), Pixels(topTwips));
+    m_subWindow->move(pixels(leftTwips), pixels(topTwips));
 }
 
 QString Window::Caption()
@@ -131,17 +131,17 @@ bool Window::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void Window::RunHandler(const HandlerSource &source, const std::function<void()> &handler)
+void Window::runHandler(const HandlerSource &source, const std::function<void()> &handler)
 {
-    m_program.RunHandler(source, handler);
+    m_program.runHandler(source, handler);
 }
 
-void Window::Build()
+void Window::build()
 {
     m_loadScope = new QObject(this);
 
     auto *client = new QWidget;
-    client->setFixedSize(TwipsSize(m_design.clientTwips.width(), m_design.clientTwips.height()));
+    client->setFixedSize(twipsSize(m_design.clientTwips.width(), m_design.clientTwips.height()));
 
     auto *subWindow = new QMdiSubWindow;
     subWindow->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -156,12 +156,12 @@ void Window::Build()
     subWindow->setWidget(client);
     subWindow->setWindowTitle(m_design.caption);
     if (!m_design.spokenName.isEmpty())
-        SpeakWindowAs(subWindow, m_design.spokenName);
-    subWindow->setWindowIcon(m_design.hasIcon ? ProgramIcon() : QIcon());
-    m_program.mainWindow().MdiArea()->addSubWindow(subWindow);
+        speakWindowAs(subWindow, m_design.spokenName);
+    subWindow->setWindowIcon(m_design.hasIcon ? programIcon() : QIcon());
+    m_program.mainWindow().mdiArea()->addSubWindow(subWindow);
     subWindow->setFixedSize(subWindow->sizeHint());
     subWindow->installEventFilter(this);
     m_subWindow = subWindow;
 
-    CreateControls(client);
+    createControls(client);
 }

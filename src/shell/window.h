@@ -53,14 +53,14 @@ public:
     // Discards the window and its controls. The window object and its fields stay.
     void Unload();
 
-    bool IsLoaded() const { return m_subWindow != nullptr; }
-    bool IsVisible() const;
+    bool isLoaded() const { return m_subWindow != nullptr; }
+    bool isVisible() const;
 
     // Position and outer size in twips, in the frame's client coordinates.
     int Left();
     int Top();
     int Width();
-    void Move(int leftTwips, int topTwips);
+    void move(int leftTwips, int topTwips);
 
     QString Caption();
     void SetCaption(const QString &caption);
@@ -68,28 +68,28 @@ public:
     // The frame's sub-window while loaded, else null.
     QMdiSubWindow *subWindow() const { return m_subWindow; }
 
-    bool OpensBoxes() const { return m_design.opensBoxes; }
+    bool opensBoxes() const { return m_design.opensBoxes; }
 
 protected:
     Window(Program &program, WindowDesign design);
 
     // Builds the controls on the window's client area, and forgets them again.
-    virtual void CreateControls(QWidget *client) = 0;
-    virtual void ReleaseControls() = 0;
+    virtual void createControls(QWidget *client) = 0;
+    virtual void releaseControls() = 0;
     virtual void Form_Load() {}
 
     // Runs a handler on a control's signal for as long as this load lasts: a
     // signal that an unloaded control still sends never reaches the window.
     // The program decides what runs while a box is open.
     template<class Sender, class Signal, class Handler>
-    void On(Sender *sender, Signal signal, Handler &&handler)
+    void on(Sender *sender, Signal signal, Handler &&handler)
     {
         const HandlerSource source{this, sender, std::is_base_of_v<QTimer, Sender>};
         QObject::connect(sender, signal, m_loadScope,
                          // The result type lets Qt pass only the arguments the handler takes.
                          [this, source, handler = std::forward<Handler>(handler)](
                              auto &&...args) -> decltype(handler(args...)) {
-                             RunHandler(source, [&] { handler(args...); });
+                             runHandler(source, [&] { handler(args...); });
                          });
     }
 
@@ -98,8 +98,8 @@ protected:
     Program &m_program;
 
 private:
-    void Build();
-    void RunHandler(const HandlerSource &source, const std::function<void()> &handler);
+    void build();
+    void runHandler(const HandlerSource &source, const std::function<void()> &handler);
 
     WindowDesign m_design;
     QPointer<QMdiSubWindow> m_subWindow;
@@ -124,15 +124,15 @@ protected:
     }
 
     // Connects the controls' signals to the window's handlers (with On()).
-    virtual void ConnectControls(Controls &controls) = 0;
+    virtual void connectControls(Controls &controls) = 0;
 
 private:
-    void CreateControls(QWidget *client) final
+    void createControls(QWidget *client) final
     {
         m_controls = std::make_unique<Controls>(client);
-        ConnectControls(*m_controls);
+        connectControls(*m_controls);
     }
-    void ReleaseControls() final { m_controls.reset(); }
+    void releaseControls() final { m_controls.reset(); }
 
     std::unique_ptr<Controls> m_controls;
 };

@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString &Start = Form5::StartAddress;
+const QString &start = Form5::StartAddress;
 const QString NewView = QStringLiteral("(new view)");
 const QString Censored = QStringLiteral(
     "It seems as if that site is censored!\rWe will direct you to an uncensored site!");
@@ -49,11 +49,11 @@ private slots:
         m_test = std::make_unique<TestProgram>();
         m_log.clear();
         Program &program = *m_test->program;
-        program.RegisterWindow(WindowName::Form5,
+        program.registerWindow(WindowName::Form5,
                                [](Program &p) { return std::make_unique<Form5>(p); });
-        RegisterPlaceholders(program);
+        registerPlaceholders(program);
         program.mainWindow().Load();
-        browser().SetWebViewFactory(
+        browser().setWebViewFactory(
             [this](QWidget *parent) { return new FakeView(parent, m_log); });
     }
     void cleanup() { m_test.reset(); }
@@ -62,7 +62,7 @@ private slots:
     {
         // Plain http on the site's root (scheme and host), which is also the box's design text.
         QVERIFY(Form5::SiteRoot.contains(QRegularExpression(R"(^http://www\.[^/]+$)")));
-        QCOMPARE(Start,
+        QCOMPARE(start,
                  Form5::SiteRoot + "/downloads/release.asp?releaseid=32210&area=top&ordinal=1");
         QWidget client;
         QCOMPARE(Form5Controls(&client).Text1->text(), Form5::SiteRoot);
@@ -76,13 +76,13 @@ private slots:
         QTest::keyClicks(box, QStringLiteral("ab"));
         QTest::keyClick(box, Qt::Key_Backspace);
         QTest::keyClick(box, Qt::Key_Escape);
-        QCOMPARE(open()->text(), Start + u'a');
-        QCOMPARE(m_log, (QStringList{NewView, Start}));
+        QCOMPARE(open()->text(), start + u'a');
+        QCOMPARE(m_log, (QStringList{NewView, start}));
 
         // Closing and opening again makes a new view that navigates afresh.
         browser().subWindow()->close();
-        QCOMPARE(open()->text(), Start);
-        QCOMPARE(m_log, (QStringList{NewView, Start, NewView, Start}));
+        QCOMPARE(open()->text(), start);
+        QCOMPARE(m_log, (QStringList{NewView, start, NewView, start}));
         QVERIFY(m_test->dialogs->messages.isEmpty());
     }
 
@@ -109,7 +109,7 @@ private slots:
         QTest::newRow("another address") << "http://example.org/" << int(Qt::Key_Return);
         QTest::newRow("keypad enter") << "example.org" << int(Qt::Key_Enter);
         QTest::newRow("empty box") << QString() << int(Qt::Key_Return);
-        QTest::newRow("the start address") << Start << int(Qt::Key_Return);
+        QTest::newRow("the start address") << start << int(Qt::Key_Return);
     }
     void enterWhateverTheBoxHoldsIsCensored()
     {
@@ -124,8 +124,8 @@ private slots:
         QCOMPARE(m_test->dialogs->prompts(), QStringList{Censored});
         QCOMPARE(m_test->dialogs->messages[0].icon, MessageIcon::Error);
         QCOMPARE(navigationsWhileOpen, 2); // back to the start page only after the box
-        QCOMPARE(m_log, (QStringList{NewView, Start, Start}));
-        QCOMPARE(box->text(), Start);
+        QCOMPARE(m_log, (QStringList{NewView, start, start}));
+        QCOMPARE(box->text(), start);
     }
 
     void missingOrBrokenModuleLeavesALineInTheViewsPlace_data()
@@ -139,17 +139,17 @@ private slots:
         QFETCH(bool, brokenFile);
         QTemporaryDir folder;
         if (brokenFile) {
-            QFile file(folder.filePath(WebViewModule::FileName()));
+            QFile file(folder.filePath(WebViewModule::fileName()));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a module") > 0);
         }
         WebViewModule module({folder.path()});
-        browser().SetWebViewFactory(
-            [&module](QWidget *parent) { return module.CreateView(parent); });
+        browser().setWebViewFactory(
+            [&module](QWidget *parent) { return module.createView(parent); });
 
         QLineEdit *box = open();
         auto *line = browser().subWindow()->findChild<QLabel *>();
         QVERIFY(line && line->text().startsWith("The web view could not be loaded.\n"));
-        QCOMPARE(box->text(), Start);
+        QCOMPARE(box->text(), start);
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(m_test->dialogs->prompts(), QStringList{Censored});
     }

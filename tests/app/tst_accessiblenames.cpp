@@ -26,7 +26,7 @@ public:
     void Navigate(const QString &) override {}
 };
 
-void Open(Program &program, WindowName name)
+void open(Program &program, WindowName name)
 {
     MDIForm1 &frame = program.mainWindow();
     switch (name) {
@@ -43,7 +43,7 @@ void Open(Program &program, WindowName name)
         frame.mnuCertificate_Click();
         break;
     case WindowName::Form5:
-        program.window<Form5>().SetWebViewFactory([](QWidget *p) { return new FakeView(p); });
+        program.window<Form5>().setWebViewFactory([](QWidget *p) { return new FakeView(p); });
         frame.mnuBrowser_Click();
         break;
     default:
@@ -53,7 +53,7 @@ void Open(Program &program, WindowName name)
 
 // What a user works with or reads as a picture: controls that take the focus,
 // bars, text boxes and pictures; not the inner parts of a text box.
-bool IsWorkedWith(QWidget *widget, QWidget *window)
+bool isWorkedWith(QWidget *widget, QWidget *window)
 {
     for (QWidget *p = widget->parentWidget(); p && p != window; p = p->parentWidget())
         if (qobject_cast<QAbstractScrollArea *>(p))
@@ -63,7 +63,7 @@ bool IsWorkedWith(QWidget *widget, QWidget *window)
            qobject_cast<QAbstractScrollArea *>(widget) || (label && !label->pixmap().isNull());
 }
 
-QString SpokenName(QObject *object)
+QString spokenName(QObject *object)
 {
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
     return iface ? iface->text(QAccessible::Name) : QString();
@@ -86,8 +86,8 @@ private slots:
     {
         m_test = std::make_unique<TestProgram>();
         m_test->dialogs->answers = QStringList{u"Ada"_s};
-        RegisterWindows(program());
-        program().Start();
+        registerWindows(program());
+        program().start();
     }
     void cleanup() { m_test.reset(); }
 
@@ -106,16 +106,16 @@ private slots:
     {
         QFETCH(WindowName, window);
         QFETCH(int, controls);
-        Open(program(), window);
+        open(program(), window);
         QMdiSubWindow *sub = subWindow(window);
         QVERIFY(sub && sub->isVisible());
 
         int checked = 0;
         for (QWidget *widget : sub->widget()->findChildren<QWidget *>()) {
-            if (!IsWorkedWith(widget, sub))
+            if (!isWorkedWith(widget, sub))
                 continue;
             ++checked;
-            QVERIFY2(!SpokenName(widget).isEmpty(),
+            QVERIFY2(!spokenName(widget).isEmpty(),
                      qPrintable(u"%1 (%2) has no spoken name"_s.arg(
                          widget->objectName(), widget->metaObject()->className())));
         }
@@ -125,20 +125,20 @@ private slots:
     void theScorePanelIsReadAsTheScore()
     {
         QMdiSubWindow *panel = subWindow(WindowName::frmAbout);
-        QCOMPARE(SpokenName(panel), u"Score"_s);
+        QCOMPARE(spokenName(panel), u"Score"_s);
         QCOMPARE(panel->windowTitle(), u"About MyApp"_s); // the caption stays
         QCOMPARE(QAccessible::queryAccessibleInterface(panel)->role(), QAccessible::Window);
     }
 
     void eachBarIsLabelledByItsValue()
     {
-        Open(program(), WindowName::Form3);
+        open(program(), WindowName::Form3);
         QMdiSubWindow *sub = subWindow(WindowName::Form3);
         for (int i = 1; i <= 4; ++i) {
             auto *bar = sub->findChild<QScrollBar *>(u"VScroll%1"_s.arg(i));
             auto *value = sub->findChild<QLabel *>(u"Label%1"_s.arg(i));
             QVERIFY(bar && value);
-            QCOMPARE(SpokenName(bar), u"Bar %1"_s.arg(i));
+            QCOMPARE(spokenName(bar), u"Bar %1"_s.arg(i));
             QAccessibleInterface *valueIface = QAccessible::queryAccessibleInterface(value);
             const auto labels =
                 QAccessible::queryAccessibleInterface(bar)->relations(QAccessible::Label);
@@ -165,14 +165,14 @@ private slots:
         QFETCH(WindowName, window);
         QFETCH(QString, timer);
         QFETCH(QString, line);
-        Open(program(), window);
+        open(program(), window);
         program().record().TotalScore = Integer(75);
         auto *label = subWindow(window)->findChild<QLabel *>(line);
         QVERIFY(label);
 
         QMetaObject::invokeMethod(subWindow(window)->findChild<QTimer *>(timer), "timeout");
         // Its text is its name, which Qt announces as it changes; a fixed name would not be.
-        QCOMPARE(SpokenName(label), label->text());
+        QCOMPARE(spokenName(label), label->text());
         QVERIFY(label->text().contains(QRegularExpression(u"\\d"_s)));
     }
 };

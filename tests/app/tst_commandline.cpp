@@ -24,7 +24,7 @@ namespace {
 const QString Version = u"Thornax Windows Trainer 1.00.0002\n"_s;
 
 // The program file with no display in its environment.
-std::unique_ptr<QProcess> StartProgram(const QStringList &arguments)
+std::unique_ptr<QProcess> startProgram(const QStringList &arguments)
 {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -76,9 +76,8 @@ void TestCommandLine::decision_data()
     QTest::newRow("-platform without its value")
         << QStringList{u"-platform"_s} << true << false << UsageErrorExit
         << u"Missing value after '-platform'"_s;
-    QTest::newRow("stray argument")
-        << QStringList{u"certificate.txt"_s} << true << false << UsageErrorExit
-        << u"unexpected argument 'certificate.txt'"_s;
+    QTest::newRow("stray argument") << QStringList{u"certificate.txt"_s} << true << false
+                                    << UsageErrorExit << u"unexpected argument 'certificate.txt'"_s;
 }
 
 void TestCommandLine::decision()
@@ -90,7 +89,7 @@ void TestCommandLine::decision()
     QFETCH(QString, printed);
 
     const StartupDecision decision =
-        DecideStartup(QStringList{u"thornax-windows-trainer"_s} + arguments, display);
+        decideStartup(QStringList{u"thornax-windows-trainer"_s} + arguments, display);
     QCOMPARE(decision.start, start);
     if (start)
         return;
@@ -111,8 +110,8 @@ void TestCommandLine::programWithoutDisplay_data()
 
     QTest::newRow("--help") << QStringList{u"--help"_s} << 0 << u"--help"_s << QString();
     QTest::newRow("--version") << QStringList{u"--version"_s} << 0 << Version << QString();
-    QTest::newRow("unknown option") << QStringList{u"--bogus"_s} << UsageErrorExit << QString()
-                                    << u"Unknown option 'bogus'"_s;
+    QTest::newRow("unknown option")
+        << QStringList{u"--bogus"_s} << UsageErrorExit << QString() << u"Unknown option 'bogus'"_s;
     QTest::newRow("no option") << QStringList() << NoDisplayExit << QString()
                                << u"no display found"_s;
 }
@@ -124,7 +123,7 @@ void TestCommandLine::programWithoutDisplay()
     QFETCH(QString, standardOutput);
     QFETCH(QString, standardError);
 
-    const auto process = StartProgram(arguments);
+    const auto process = startProgram(arguments);
     QVERIFY(process->waitForFinished(30000));
     const QString out = QString::fromLocal8Bit(process->readAllStandardOutput());
     const QString err = QString::fromLocal8Bit(process->readAllStandardError());
@@ -142,8 +141,7 @@ void TestCommandLine::programWithoutDisplay()
 // platform and the program keeps running until it is told to end.
 void TestCommandLine::toolkitOptionsOpenTheFrame()
 {
-    const auto process =
-        StartProgram({u"-platform"_s, u"offscreen"_s, u"-style"_s, u"Fusion"_s});
+    const auto process = startProgram({u"-platform"_s, u"offscreen"_s, u"-style"_s, u"Fusion"_s});
     QVERIFY(process->waitForStarted());
     QVERIFY2(!process->waitForFinished(3000), process->readAllStandardError().constData());
     process->terminate();

@@ -23,8 +23,8 @@ private slots:
     {
         m_test = std::make_unique<TestProgram>();
         m_test->dialogs->answers = QStringList{u"Ada"_s};
-        RegisterWindows(program());
-        program().Start();
+        registerWindows(program());
+        program().start();
         QVERIFY(QTest::qWaitForWindowExposed(program().mainWindow().widget()));
     }
     void cleanup() { m_test.reset(); }

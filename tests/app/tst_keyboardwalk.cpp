@@ -89,8 +89,8 @@ private slots:
     void init()
     {
         m_test = std::make_unique<TestProgram>();
-        RegisterWindows(program());
-        program().Start();
+        registerWindows(program());
+        program().start();
         QVERIFY(QTest::qWaitForWindowActive(program().mainWindow().widget()));
     }
     void cleanup() { m_test.reset(); }
@@ -102,7 +102,7 @@ private slots:
         QVERIFY(!focusIsIn(window(WindowName::frmAbout)));
         press(Qt::Key_Tab, Qt::ControlModifier);
         QVERIFY(!focusIsIn(window(WindowName::frmAbout)));
-        QVERIFY(program().mainWindow().MdiArea()->activeSubWindow() !=
+        QVERIFY(program().mainWindow().mdiArea()->activeSubWindow() !=
                 window(WindowName::frmAbout).subWindow());
     }
 
@@ -194,14 +194,14 @@ private slots:
         QVERIFY(focusIsIn(scrolling));
 
         press(Qt::Key_F4, Qt::ControlModifier);
-        QVERIFY(!scrolling.IsLoaded());
+        QVERIFY(!scrolling.isLoaded());
         QVERIFY(focusIsIn(typing));
         press(Qt::Key_F4, Qt::ControlModifier);
-        QVERIFY(!typing.IsLoaded());
+        QVERIFY(!typing.isLoaded());
         // Only the score panel is left, and it is neither activated nor closed.
         QVERIFY(!focusIsIn(window(WindowName::frmAbout)));
         press(Qt::Key_F4, Qt::ControlModifier);
-        QVERIFY(window(WindowName::frmAbout).IsVisible());
+        QVERIFY(window(WindowName::frmAbout).isVisible());
     }
 };
 

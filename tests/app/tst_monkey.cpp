@@ -4,7 +4,7 @@
 
 namespace {
 
-int Setting(const char *name, int otherwise)
+int setting(const char *name, int otherwise)
 {
     bool ok = false;
     const int value = qEnvironmentVariableIntValue(name, &ok);
@@ -23,9 +23,9 @@ class tst_Monkey : public QObject
 private slots:
     void randomUseKeepsEveryInvariant()
     {
-        const auto first = quint32(Setting("THORNAX_MONKEY_SEED", 1));
-        const int seeds = Setting("THORNAX_MONKEY_SEEDS", 1);
-        const int events = Setting("THORNAX_MONKEY_EVENTS", 20000);
+        const auto first = quint32(setting("THORNAX_MONKEY_SEED", 1));
+        const int seeds = setting("THORNAX_MONKEY_SEEDS", 1);
+        const int events = setting("THORNAX_MONKEY_EVENTS", 20000);
         const QStringList only =
             qEnvironmentVariable("THORNAX_MONKEY_ONLY").split(u',', Qt::SkipEmptyParts);
         for (quint32 seed = first; seed < first + quint32(seeds); ++seed) {
@@ -37,7 +37,7 @@ private slots:
                 QList<int> list;
                 for (const QString &event : only)
                     list.append(event.toInt());
-                const auto failure = monkey.Play(list);
+                const auto failure = monkey.play(list);
                 QVERIFY2(!failure, failure ? qPrintable(QStringLiteral("seed %1, event %2: %3")
                                                             .arg(seed)
                                                             .arg(failure->event)
@@ -45,7 +45,7 @@ private slots:
                                            : "");
                 continue;
             }
-            const auto failure = monkey.PlayAndShrink(events);
+            const auto failure = monkey.playAndShrink(events);
             QVERIFY2(!failure, failure ? qPrintable(*failure) : "");
             qInfo("monkey: seed %u passed: %d programs, %d modules finished, %d certificates", seed,
                   monkey.stats.episodes, monkey.stats.modules, monkey.stats.certificates);

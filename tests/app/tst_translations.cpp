@@ -38,16 +38,16 @@ public:
 };
 
 // A text the user sees: the control showing it (null for menus and boxes) and where it is.
-struct ShownText
+struct shownText
 {
     QWidget *control;
     QString where;
     QString text;
 };
-using TextVisitor = std::function<void(const ShownText &)>;
+using TextVisitor = std::function<void(const shownText &)>;
 
 // The control's design name after its window's caption.
-QString PlaceOf(const QWidget *widget)
+QString placeOf(const QWidget *widget)
 {
     QStringList path;
     for (; widget; widget = widget->parentWidget()) {
@@ -60,14 +60,14 @@ QString PlaceOf(const QWidget *widget)
 }
 
 // Visits every text on the visible controls of the frame and its menus.
-void VisitVisibleTexts(QMainWindow *frame, const TextVisitor &visit)
+void visitVisibleTexts(QMainWindow *frame, const TextVisitor &visit)
 {
     const QList<QWidget *> widgets = frame->findChildren<QWidget *>();
     for (QWidget *widget : widgets) {
         if (!widget->isVisible())
             continue;
         const QString where =
-            PlaceOf(widget) + u' ' + QString::fromLatin1(widget->metaObject()->className());
+            placeOf(widget) + u' ' + QString::fromLatin1(widget->metaObject()->className());
         if (auto *label = qobject_cast<QLabel *>(widget); label && label->pixmap().isNull())
             visit({label, where, label->text()});
         else if (auto *button = qobject_cast<QAbstractButton *>(widget))
@@ -94,17 +94,17 @@ void VisitVisibleTexts(QMainWindow *frame, const TextVisitor &visit)
 
 // Plays every window through the states in which it shows its texts, visiting
 // what is on screen in each, then every box that was shown.
-void ShowEveryText(TestProgram &test, const TextVisitor &visit)
+void showEveryText(TestProgram &test, const TextVisitor &visit)
 {
     Program &program = *test.program;
-    RegisterWindows(program);
-    program.window<Form5>().SetWebViewFactory(
+    registerWindows(program);
+    program.window<Form5>().setWebViewFactory(
         [](QWidget *parent) { return new BlankView(parent); });
     test.dialogs->answers = {u"Alexandra"_s};
-    program.Start();
+    program.start();
     MDIForm1 &frame = program.mainWindow();
     Module1 &record = program.record();
-    const auto look = [&] { VisitVisibleTexts(frame.widget(), visit); };
+    const auto look = [&] { visitVisibleTexts(frame.widget(), visit); };
     look();
 
     auto &installer = program.window<Form1>();
@@ -159,7 +159,7 @@ void ShowEveryText(TestProgram &test, const TextVisitor &visit)
 
 // What is wrong with the text's fit in its control at the control's design size
 // and font, or nothing when it fits.
-QString FitProblem(QWidget *control, const QString &text)
+QString fitProblem(QWidget *control, const QString &text)
 {
     const QFontMetrics metrics(control->font());
     if (auto *label = qobject_cast<QLabel *>(control)) {
@@ -197,12 +197,12 @@ QString FitProblem(QWidget *control, const QString &text)
 
 // A pseudo-translated text: bracketed and padded with tildes, possibly with
 // numbers or the product name around it.
-bool IsPseudoTranslated(QString text)
+bool isPseudoTranslated(QString text)
 {
     static const QRegularExpression pseudoPart(u"\\[.*? ~+\\]"_s,
                                                QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression leftOver(u"^[\\s\\d.,:;+\\-]*$"_s);
-    text.remove(pseudoPart).remove(ProgramTitle());
+    text.remove(pseudoPart).remove(programTitle());
     return leftOver.match(text).hasMatch();
 }
 
@@ -258,7 +258,7 @@ void tst_Translations::languagesFromEnvironment()
     QFETCH(QStringList, expected);
     const QHash<QByteArray, QString> environment{
         {"LC_ALL", lcAll}, {"LC_MESSAGES", lcMessages}, {"LANG", lang}, {"LANGUAGE", language}};
-    QCOMPARE(MessageLanguages([&](const char *name) { return environment.value(name); }), expected);
+    QCOMPARE(messageLanguages([&](const char *name) { return environment.value(name); }), expected);
 }
 
 void tst_Translations::translationChosen_data()
@@ -288,9 +288,9 @@ void tst_Translations::translationChosen()
 
     Translations translations(languages);
     QCOMPARE(translations.language(), loaded);
-    QCOMPARE(translations.Translate("Form1", "Next"), next);
-    translations.Install();
-    QCOMPARE(NextCaption(), next);
+    QCOMPARE(translations.translate("Form1", "Next"), next);
+    translations.install();
+    QCOMPARE(nextCaption(), next);
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
 }
 
@@ -326,9 +326,9 @@ void tst_Translations::commandLineInLanguage()
 
     const Translations translations({language});
     const StartupDecision decision =
-        DecideStartup(QStringList{u"thornax-windows-trainer"_s} + arguments, false,
+        decideStartup(QStringList{u"thornax-windows-trainer"_s} + arguments, false,
                       [&](const char *context, const char *source) {
-                          return translations.Translate(context, source);
+                          return translations.translate(context, source);
                       });
     QVERIFY(!decision.start);
     QVERIFY2(decision.output.contains(printed), qPrintable(decision.output));
@@ -337,15 +337,15 @@ void tst_Translations::commandLineInLanguage()
 void tst_Translations::everyTextEscapesNoTranslation()
 {
     Translations pseudo({Translations::Pseudo});
-    pseudo.Install();
+    pseudo.install();
     TestProgram test;
     QStringList escaped, tooSmall;
-    ShowEveryText(test, [&](const ShownText &shown) {
+    showEveryText(test, [&](const shownText &shown) {
         if (shown.text.isEmpty())
             return;
-        if (!IsPseudoTranslated(shown.text))
+        if (!isPseudoTranslated(shown.text))
             escaped.append(shown.where + u": "_s + shown.text);
-        else if (shown.control && !FitProblem(shown.control, shown.text).isEmpty())
+        else if (shown.control && !fitProblem(shown.control, shown.text).isEmpty())
             tooSmall.append(shown.where);
     });
     // A design made for English may be too small for a third more: worth knowing, not a fault.
@@ -368,15 +368,15 @@ void tst_Translations::everyTextFitsItsControl()
     QFETCH(QString, language);
     Translations translations({language});
     QCOMPARE(translations.language(), language == u"en" ? QString() : language);
-    translations.Install();
+    translations.install();
     TestProgram test;
     QStringList cutOff;
     int measured = 0;
-    ShowEveryText(test, [&](const ShownText &shown) {
+    showEveryText(test, [&](const shownText &shown) {
         if (!shown.control || shown.text.isEmpty())
             return;
         ++measured;
-        const QString problem = FitProblem(shown.control, shown.text);
+        const QString problem = fitProblem(shown.control, shown.text);
         if (!problem.isEmpty())
             cutOff.append(shown.where + u" \""_s + shown.text + u"\": "_s + problem);
     });

@@ -64,7 +64,7 @@ private slots:
     {
         TestProgram test;
         Program &program = *test.program;
-        RegisterWindows(program);
+        registerWindows(program);
         MDIForm1 &frame = program.mainWindow();
         frame.Load();
 

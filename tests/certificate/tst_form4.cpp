@@ -29,7 +29,7 @@ class tst_Form4 : public QObject
     Label *label(const char *name) { return window()->findChild<Label *>(name); }
 
     // Chooses "Get certificate" as the score panel would have allowed it, answering the name box.
-    void GetCertificate(const QStringList &answers)
+    void getCertificate(const QStringList &answers)
     {
         m_test->dialogs->answers = answers;
         frame().mnuCertificate.SetEnabled(true);
@@ -40,9 +40,9 @@ private slots:
     void init()
     {
         m_test = std::make_unique<TestProgram>();
-        m_test->program->RegisterWindow(WindowName::Form4,
+        m_test->program->registerWindow(WindowName::Form4,
                                         [](Program &p) { return std::make_unique<Form4>(p); });
-        RegisterPlaceholders(*m_test->program);
+        registerPlaceholders(*m_test->program);
         frame().Load();
     }
     void cleanup() { m_test.reset(); }
@@ -61,7 +61,7 @@ private slots:
     void textIsMadeOutToTheNameAsTyped()
     {
         QFETCH(QStringList, answers);
-        GetCertificate(answers);
+        getCertificate(answers);
 
         QCOMPARE(m_test->dialogs->questions, QStringList{"Please enter your name"});
         Label *text = label("Label2");
@@ -90,7 +90,7 @@ private slots:
     void directionMarksInTheNameEndWithIt()
     {
         QFETCH(QString, name);
-        GetCertificate({name});
+        getCertificate({name});
         Label *text = label("Label2");
         QCOMPARE(text->Caption(), "Hereby, "_L1 + name + Rest);
         const QString shown = text->text().section(u'\n', 0, 0);
@@ -115,7 +115,7 @@ private slots:
         frame().widget()->show();
         bool shownEarly = true;
         m_test->dialogs->whileOpen = [&] { shownEarly = window()->isVisible(); };
-        GetCertificate({"abc"});
+        getCertificate({"abc"});
         QVERIFY(!shownEarly);
         QVERIFY(window()->isVisible());
         QCOMPARE(certificate().Caption(), "Congratulations!");
@@ -132,7 +132,7 @@ private slots:
         QVERIFY(!frame().mnuCertificate.Enabled());
 
         window()->close();
-        QVERIFY(!certificate().IsLoaded());
+        QVERIFY(!certificate().isLoaded());
         QVERIFY(!frame().mnuCertificate.Enabled());
     }
 };

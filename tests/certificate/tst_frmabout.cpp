@@ -28,11 +28,11 @@ class tst_frmAbout : public QObject
     void startProgram(std::unique_ptr<TestProgram> test)
     {
         m_test = std::move(test);
-        m_test->program->RegisterWindow(frmAbout::Name,
+        m_test->program->registerWindow(frmAbout::Name,
                                         [](Program &p) { return std::make_unique<frmAbout>(p); });
-        m_test->program->RegisterWindow(Form1::Name,
+        m_test->program->registerWindow(Form1::Name,
                                         [](Program &p) { return std::make_unique<Form1>(p); });
-        RegisterPlaceholders(*m_test->program);
+        registerPlaceholders(*m_test->program);
         frame().Load();
     }
 
@@ -42,12 +42,12 @@ private slots:
 
     void designAtStart()
     {
-        QVERIFY(panel().IsLoaded());
+        QVERIFY(panel().isLoaded());
         QVERIFY(panel().subWindow()->windowFlags().testFlag(Qt::FramelessWindowHint));
         QCOMPARE(panel().Left(), frame().Width() - (4875 + 300));
         QCOMPARE(panel().Top(), 105); // 100 twips, to the nearest pixel
         QCOMPARE(panel().subWindow()->widget()->palette().color(QPalette::Window),
-                 ApplicationWorkspaceColour());
+                 applicationWorkspaceColour());
         QVERIFY(!panel().subWindow()->findChild<QLabel *>("picIcon")->pixmap().isNull());
         QCOMPARE(Pryl().Caption(), "Total Score: 0");
         QCOMPARE(Pryl().ForeColour(), QColor(192, 192, 192));
@@ -119,7 +119,7 @@ private slots:
         QFETCH(int, level);
         QFETCH(QString, shown);
         QFETCH(QString, caption);
-        startProgram(TestProgram::WithRealDialogs());
+        startProgram(TestProgram::withRealDialogs());
         frame().Guiden_Click();
         if (level == 3) {
             frame().Scroll.SetChecked(true);
@@ -137,7 +137,7 @@ private slots:
                 seen = {Pryl().Caption(), frame().Caption(),
                         frame().mnuCertificate.Enabled() ? "enabled" : "greyed"};
         });
-        CloseModalBoxAfter(1500);
+        closeModalBoxAfter(1500);
         for (QPushButton *button : {installer.Command1, installer.Command2, installer.Command3})
             if (button->text() == "Next") {
                 QTest::mouseClick(button, Qt::LeftButton);

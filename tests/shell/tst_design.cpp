@@ -12,18 +12,18 @@ class tst_Design : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { InstallFontSubstitutes(); }
+    void initTestCase() { installFontSubstitutes(); }
 
     void twipsConvertAtFifteenToAPixel()
     {
-        QCOMPARE(Pixels(8865), 591);
-        QCOMPARE(Pixels(7320), 488);
-        QCOMPARE(Pixels(4875), 325);
-        QCOMPARE(Pixels(7), 0);
-        QCOMPARE(Pixels(8), 1);
-        QCOMPARE(Pixels(-300), -20);
-        QCOMPARE(TwipsRect(2520, 5040, 615, 375), QRect(168, 336, 41, 25));
-        QCOMPARE(Twips(325), 4875);
+        QCOMPARE(pixels(8865), 591);
+        QCOMPARE(pixels(7320), 488);
+        QCOMPARE(pixels(4875), 325);
+        QCOMPARE(pixels(7), 0);
+        QCOMPARE(pixels(8), 1);
+        QCOMPARE(pixels(-300), -20);
+        QCOMPARE(twipsRect(2520, 5040, 615, 375), QRect(168, 336, 41, 25));
+        QCOMPARE(twips(325), 4875);
     }
 
     void designFontsResolveToInstalledLookAlikes_data()
@@ -43,25 +43,25 @@ private slots:
     {
         QFETCH(QString, family);
         QFETCH(QString, resolved);
-        const QFontInfo info(DesignFont(family, 12, FontStyle::BoldItalic));
+        const QFontInfo info(designFont(family, 12, FontStyle::BoldItalic));
         if (info.family() != family)
             QCOMPARE(info.family(), resolved);
         QVERIFY(info.bold());
         QVERIFY(info.italic());
-        QCOMPARE(DesignFont(family, 8.25).pointSizeF(), 8.25);
+        QCOMPARE(designFont(family, 8.25).pointSizeF(), 8.25);
     }
 
     void picturesRenderAtTheirDesignSizes()
     {
-        const QPixmap banner = Banner(1.0);
+        const QPixmap banner = ::banner(1.0);
         QCOMPARE(banner.deviceIndependentSize().toSize(), QSize(150, 300));
         const QImage bannerImage = banner.toImage();
         QVERIFY(bannerImage.pixelColor(75, 150).alpha() == 255); // the banner is opaque
 
-        QCOMPARE(Medal().deviceIndependentSize().toSize(), QSize(256, 256));
-        QCOMPARE(Medal().toImage().pixelColor(2, 2).alpha(), 255); // grey square to the corners
+        QCOMPARE(medal().deviceIndependentSize().toSize(), QSize(256, 256));
+        QCOMPARE(medal().toImage().pixelColor(2, 2).alpha(), 255); // grey square to the corners
 
-        const QIcon icon = ProgramIcon();
+        const QIcon icon = programIcon();
         QVERIFY(!icon.isNull());
         QCOMPARE(icon.pixmap(48).size(), QSize(48, 48));
         QVERIFY(icon.pixmap(16).toImage().pixelColor(8, 8).alpha() > 0);
@@ -70,7 +70,7 @@ private slots:
     void bannerIsDrawnWhenFirstShown()
     {
         QWidget window;
-        QLabel *banner = BannerPicture(&window, TwipsRect(120, 120, 2295, 4575));
+        QLabel *banner = bannerPicture(&window, twipsRect(120, 120, 2295, 4575));
         QVERIFY(banner->pixmap().isNull());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -79,9 +79,9 @@ private slots:
 
     void coloursFromTheirNumbers()
     {
-        QCOMPARE(ColourOf(46080), QColor(0, 180, 0));
-        QCOMPARE(ColourOf(255), QColor(255, 0, 0));
-        QCOMPARE(ColourOf(0xC0C0C0), QColor(192, 192, 192));
+        QCOMPARE(colourOf(46080), QColor(0, 180, 0));
+        QCOMPARE(colourOf(255), QColor(255, 0, 0));
+        QCOMPARE(colourOf(0xC0C0C0), QColor(192, 192, 192));
     }
 };
 

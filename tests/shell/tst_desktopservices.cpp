@@ -22,7 +22,7 @@ private slots:
     void boxesShowTheirWholeTitle()
     {
         QFETCH(bool, asks);
-        const Services services = DesktopServices();
+        const Services services = desktopServices();
         int width = 0;
         int titleWidth = 0;
         QTimer::singleShot(200, qApp, [&] {

@@ -47,7 +47,7 @@ private slots:
     {
         QFETCH(QString, stored);
         QFETCH(QString, shown);
-        QCOMPARE(DisplayText(stored), shown);
+        QCOMPARE(displayText(stored), shown);
         Label label;
         label.SetCaption(stored);
         QCOMPARE(label.Caption(), stored);

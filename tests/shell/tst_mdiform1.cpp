@@ -15,7 +15,7 @@ Q_DECLARE_METATYPE(WindowName)
 
 namespace {
 
-QStringList Captions(const QWidget *menu)
+QStringList captions(const QWidget *menu)
 {
     QStringList captions;
     for (const QAction *action : menu->actions())
@@ -43,7 +43,7 @@ private slots:
     void init()
     {
         m_test = std::make_unique<TestProgram>();
-        RegisterPlaceholders(program());
+        registerPlaceholders(program());
         frame().Load();
     }
     void cleanup() { m_test.reset(); }
@@ -57,9 +57,9 @@ private slots:
         QCOMPARE(frame().Caption(), QStringLiteral("Thornax Windows Trainer"));
 
         Window *installer = program().existingWindow(WindowName::Form1);
-        QVERIFY(installer && installer->IsLoaded());
-        QVERIFY(!installer->IsVisible());
-        QVERIFY(program().window(WindowName::frmAbout).IsLoaded());
+        QVERIFY(installer && installer->isLoaded());
+        QVERIFY(!installer->isVisible());
+        QVERIFY(program().window(WindowName::frmAbout).isLoaded());
         for (WindowName unloaded :
              {WindowName::Form2, WindowName::Form3, WindowName::Form4, WindowName::Form5})
             QVERIFY(!program().existingWindow(unloaded));
@@ -67,13 +67,13 @@ private slots:
 
     void menuTreeInOrder()
     {
-        QCOMPARE(Captions(frame().widget()->menuBar()), QStringList({"&Start", "&?"}));
-        QCOMPARE(Captions(frame().PlayMenu),
+        QCOMPARE(captions(frame().widget()->menuBar()), QStringList({"&Start", "&?"}));
+        QCOMPARE(captions(frame().PlayMenu),
                  QStringList({"&Module", "Get certificate", "-", "E&xit"}));
         QCOMPARE(
-            Captions(frame().Newgame),
+            captions(frame().Newgame),
             QStringList({"Module 1: The Installer", "Module 2: Scrolling", "Module 3: Typing"}));
-        QCOMPARE(Captions(frame().mnufrage), QStringList({"&About", "&Browser"}));
+        QCOMPARE(captions(frame().mnufrage), QStringList({"&About", "&Browser"}));
 
         for (const MenuItem *item : {&frame().Guiden, &frame().Scroll, &frame().mnuTyping}) {
             QVERIFY(!item->Checked());
@@ -104,7 +104,7 @@ private slots:
         QFETCH(WindowName, window);
         MenuItem *items[] = {&frame().Guiden, &frame().Scroll, &frame().mnuTyping};
         items[item]->SetChecked(true);
-        const bool loadedBefore = program().window(window).IsLoaded();
+        const bool loadedBefore = program().window(window).isLoaded();
 
         items[item]->action()->trigger();
 
@@ -112,8 +112,8 @@ private slots:
                  QStringList{QStringLiteral("You are already done with this module!")});
         QCOMPARE(m_test->dialogs->messages.first().icon, MessageIcon::None);
         QVERIFY(items[item]->Checked()); // choosing a checked item keeps its mark
-        QCOMPARE(program().window(window).IsLoaded(), loadedBefore);
-        QVERIFY(!program().window(window).IsVisible());
+        QCOMPARE(program().window(window).isLoaded(), loadedBefore);
+        QVERIFY(!program().window(window).isVisible());
         QCOMPARE(program().record().InstallerLevel, Integer(0));
     }
 
@@ -121,13 +121,13 @@ private slots:
     {
         frame().Guiden.action()->trigger();
         QCOMPARE(program().record().InstallerLevel, Integer(1));
-        QVERIFY(program().window(WindowName::Form1).IsVisible());
+        QVERIFY(program().window(WindowName::Form1).isVisible());
         QCOMPARE(placeholder(WindowName::Form1).loads, 1); // loaded at start, not again
 
         frame().Scroll.action()->trigger();
-        QVERIFY(program().window(WindowName::Form3).IsVisible());
+        QVERIFY(program().window(WindowName::Form3).isVisible());
         frame().mnuTyping.action()->trigger();
-        QVERIFY(program().window(WindowName::Form2).IsVisible());
+        QVERIFY(program().window(WindowName::Form2).isVisible());
         frame().mnuTyping.action()->trigger(); // only brought to the front
         QCOMPARE(placeholder(WindowName::Form2).loads, 1);
         QVERIFY(m_test->dialogs->messages.isEmpty());
@@ -147,7 +147,7 @@ private slots:
         frame().mnuCertificate.SetEnabled(true);
         frame().mnuCertificate.action()->trigger();
         QVERIFY(!frame().mnuCertificate.Enabled());
-        QVERIFY(program().window(WindowName::Form4).IsVisible());
+        QVERIFY(program().window(WindowName::Form4).isVisible());
         program().window(WindowName::Form4).Unload();
         QVERIFY(!frame().mnuCertificate.Enabled());
     }
@@ -167,7 +167,7 @@ private slots:
     {
         frame().Guiden.SetChecked(true);
         frame().mnuBrowser.action()->trigger();
-        QVERIFY(program().window(WindowName::Form5).IsVisible());
+        QVERIFY(program().window(WindowName::Form5).isVisible());
         frame().mnuBrowser.action()->trigger();
         QCOMPARE(placeholder(WindowName::Form5).loads, 1);
     }
@@ -185,8 +185,8 @@ private slots:
         QMainWindow *window = frame().widget();
         QVERIFY(window->windowState().testFlag(Qt::WindowMaximized));
         QVERIFY(!window->windowIcon().isNull());
-        QCOMPARE(frame().MdiArea()->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
-        QCOMPARE(frame().MdiArea()->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+        QCOMPARE(frame().mdiArea()->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+        QCOMPARE(frame().mdiArea()->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
     }
 };
 

@@ -11,7 +11,7 @@ class tst_Pictures : public QObject
 private:
     // Distinct grey levels along a line: an enlarged picture repeats its pixels,
     // one drawn for more pixels has more steps along an edge.
-    static int Shades(const QPixmap &pixmap)
+    static int shades(const QPixmap &pixmap)
     {
         const QImage image = pixmap.toImage();
         QSet<QRgb> shades;
@@ -37,21 +37,21 @@ private slots:
             QCOMPARE(picture.devicePixelRatio(), ratio);
             QCOMPARE(picture.deviceIndependentSize().toSize(), design);
         };
-        check(Banner(ratio), QSize(150, 300));
-        check(Medal(ratio), QSize(256, 256));
-        check(IconPicture(ratio), QSize(48, 48));
-        check(ProgramIcon().pixmap(QSize(16, 16), ratio), QSize(16, 16));
+        check(banner(ratio), QSize(150, 300));
+        check(medal(ratio), QSize(256, 256));
+        check(iconPicture(ratio), QSize(48, 48));
+        check(programIcon().pixmap(QSize(16, 16), ratio), QSize(16, 16));
     }
 
     void aPictureAtTwiceTheRatioIsDrawnNotEnlarged()
     {
-        QVERIFY(Shades(Medal(2.0)) > Shades(Medal(1.0)));
-        QVERIFY(Shades(IconPicture(2.0)) > Shades(IconPicture(1.0)));
+        QVERIFY(shades(medal(2.0)) > shades(medal(1.0)));
+        QVERIFY(shades(iconPicture(2.0)) > shades(iconPicture(1.0)));
     }
 
     void theIconOffersEverySizeFrom16To256()
     {
-        const QIcon icon = ProgramIcon();
+        const QIcon icon = programIcon();
         const QList<QSize> sizes = icon.availableSizes();
         for (int side : {16, 24, 32, 48, 64, 128, 256}) {
             QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));

@@ -9,7 +9,7 @@ Q_DECLARE_METATYPE(Variant)
 
 namespace {
 
-const char *KindName(Variant::Kind kind)
+const char *kindName(Variant::Kind kind)
 {
     static const char *names[] = {"Empty", "Integer", "Long", "Single", "Double", "String"};
     return names[static_cast<int>(kind)];
@@ -21,7 +21,7 @@ namespace QTest {
 template<> char *toString(const Variant &v)
 {
     return qstrdup(
-        QStringLiteral("%1(%2)").arg(QLatin1String(KindName(v.kind())), v.toText()).toUtf8());
+        QStringLiteral("%1(%2)").arg(QLatin1String(kindName(v.kind())), ToText(v)).toUtf8());
 }
 } // namespace QTest
 

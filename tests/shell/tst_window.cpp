@@ -25,7 +25,7 @@ private slots:
     void init()
     {
         m_test = std::make_unique<TestProgram>();
-        RegisterPlaceholders(*m_test->program);
+        registerPlaceholders(*m_test->program);
         m_test->program->mainWindow().Load();
     }
     void cleanup() { m_test.reset(); }
@@ -33,28 +33,28 @@ private slots:
     void operationsMoveBetweenTheStates()
     {
         PlaceholderWindow &w = window();
-        QVERIFY(!w.IsLoaded());
+        QVERIFY(!w.isLoaded());
 
         w.Load();
-        QVERIFY(w.IsLoaded());
-        QVERIFY(w.IsVisible()); // a child window shows as soon as it is loaded
+        QVERIFY(w.isLoaded());
+        QVERIFY(w.isVisible()); // a child window shows as soon as it is loaded
         QCOMPARE(w.loads, 1);
 
         w.Load(); // already loaded: nothing
         QCOMPARE(w.loads, 1);
 
         w.Hide();
-        QVERIFY(w.IsLoaded());
-        QVERIFY(!w.IsVisible());
+        QVERIFY(w.isLoaded());
+        QVERIFY(!w.isVisible());
 
         w.Show();
-        QVERIFY(w.IsVisible());
-        QCOMPARE(m_test->program->mainWindow().MdiArea()->activeSubWindow(), w.subWindow());
+        QVERIFY(w.isVisible());
+        QCOMPARE(m_test->program->mainWindow().mdiArea()->activeSubWindow(), w.subWindow());
 
         w.Unload();
-        QVERIFY(!w.IsLoaded());
+        QVERIFY(!w.isLoaded());
         w.Unload(); // not loaded: nothing
-        QVERIFY(!w.IsLoaded());
+        QVERIFY(!w.isLoaded());
         QCOMPARE(w.loads, 1);
     }
 
@@ -70,8 +70,8 @@ private slots:
     {
         PlaceholderWindow &w = window();
         w.Hide();
-        QVERIFY(w.IsLoaded());
-        QVERIFY(!w.IsVisible());
+        QVERIFY(w.isLoaded());
+        QVERIFY(!w.isVisible());
         QCOMPARE(w.loads, 1);
     }
 
@@ -86,7 +86,7 @@ private slots:
 
         // Touching a control of an unloaded window loads it again, from the design.
         QCOMPARE(w.controls().Label1->Caption(), QStringLiteral("design"));
-        QVERIFY(w.IsLoaded());
+        QVERIFY(w.isLoaded());
         QCOMPARE(w.loads, 2);
     }
 
@@ -95,17 +95,17 @@ private slots:
         PlaceholderWindow &w = window();
         w.Show();
         w.subWindow()->close();
-        QVERIFY(!w.IsLoaded());
+        QVERIFY(!w.isLoaded());
     }
 
     void borderlessWindowsCannotBeClosed()
     {
         // The score panel has no border; Ctrl+F4 on it must not make it disappear.
         Window &panel = m_test->program->window(WindowName::frmAbout);
-        QVERIFY(panel.IsLoaded());
+        QVERIFY(panel.isLoaded());
         panel.subWindow()->close();
-        QVERIFY(panel.IsLoaded());
-        QVERIFY(panel.IsVisible());
+        QVERIFY(panel.isLoaded());
+        QVERIFY(panel.isVisible());
     }
 
     void signalsOfUnloadedControlsAreDropped()
@@ -117,16 +117,16 @@ private slots:
         // The old widgets linger until the event loop deletes them; nothing
         // they still do may bring the window back.
         QVERIFY(old);
-        QVERIFY(!w.IsLoaded());
+        QVERIFY(!w.isLoaded());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!w.IsLoaded());
+        QVERIFY(!w.isLoaded());
         QCOMPARE(w.loads, 1);
     }
 
     void geometryIsInTwips()
     {
         PlaceholderWindow &w = window();
-        w.Move(1500, 300);
+        w.move(1500, 300);
         QCOMPARE(w.subWindow()->pos(), QPoint(100, 20));
         QCOMPARE(w.Left(), 1500);
         QCOMPARE(w.Top(), 300);

@@ -49,7 +49,7 @@ public:
     void Navigate(const QString &) override {}
 };
 
-QString CertificateText(const QString &name)
+QString certificateText(const QString &name)
 {
     return u"Hereby, "_s + name +
            u" is a Thornax certificated Windows\u2122 user.\r"
@@ -59,14 +59,14 @@ QString CertificateText(const QString &name)
 }
 
 // A megabyte of short lines, as a user might paste a whole file.
-const QString &Megabyte()
+const QString &megabyte()
 {
     static const QString text = u"Lorem ipsum dolor sit amet, consectetur.\r\n"_s.repeated(24966);
     return text;
 }
 
 // Whether the box holds a control character that would be drawn as nothing.
-bool ShowsInvisibleControl(const TextBox &box)
+bool showsInvisibleControl(const TextBox &box)
 {
     for (QTextBlock b = box.document()->begin(); b.isValid(); b = b.next())
         for (QChar c : b.text())
@@ -75,22 +75,22 @@ bool ShowsInvisibleControl(const TextBox &box)
     return false;
 }
 
-template<class W> W *Existing(Program &program)
+template<class W> W *existing(Program &program)
 {
     return static_cast<W *>(program.existingWindow(W::Name));
 }
 
-template<class W> auto *LoadedControls(Program &program)
+template<class W> auto *loadedControls(Program &program)
 {
-    W *window = Existing<W>(program);
-    return window && window->IsLoaded() ? &window->controls() : nullptr;
+    W *window = existing<W>(program);
+    return window && window->isLoaded() ? &window->controls() : nullptr;
 }
 
 } // namespace
 
 Monkey::~Monkey() = default;
 
-std::optional<MonkeyFailure> Monkey::Play(const QList<int> &events)
+std::optional<MonkeyFailure> Monkey::play(const QList<int> &events)
 {
     m_test.reset();
     m_failure.clear();
@@ -99,14 +99,14 @@ std::optional<MonkeyFailure> Monkey::Play(const QList<int> &events)
         m_random = QRandomGenerator(std::array<quint32, 2>{m_seed, quint32(event)}.data(), 2);
         if (!m_test) {
             m_episodeStart = event;
-            StartProgram();
+            startProgram();
         }
-        BeforeEvent();
-        Trace(u"event %1"_s.arg(event));
-        PlayEvent();
-        AfterEvent();
+        beforeEvent();
+        trace(u"event %1"_s.arg(event));
+        playEvent();
+        afterEvent();
         if (m_failure.isEmpty())
-            m_failure = BrokenInvariant();
+            m_failure = brokenInvariant();
         if (!m_failure.isEmpty()) {
             m_test.reset();
             return MonkeyFailure{event, m_episodeStart, m_failure};
@@ -118,11 +118,11 @@ std::optional<MonkeyFailure> Monkey::Play(const QList<int> &events)
     return std::nullopt;
 }
 
-std::optional<QString> Monkey::PlayAndShrink(int count)
+std::optional<QString> Monkey::playAndShrink(int count)
 {
     QList<int> events(count);
     std::iota(events.begin(), events.end(), 0);
-    const std::optional<MonkeyFailure> failure = Play(events);
+    const std::optional<MonkeyFailure> failure = play(events);
     if (!failure)
         return std::nullopt;
 
@@ -138,7 +138,7 @@ std::optional<QString> Monkey::PlayAndShrink(int count)
             QList<int> candidate = shortest;
             candidate.remove(from, chunk);
             ++replays;
-            const std::optional<MonkeyFailure> again = Play(candidate);
+            const std::optional<MonkeyFailure> again = play(candidate);
             if (again && again->message.section(u':', 0, 0) == broken)
                 shortest = candidate.first(candidate.indexOf(again->event) + 1);
             else
@@ -157,14 +157,14 @@ std::optional<QString> Monkey::PlayAndShrink(int count)
                .arg(numbers.join(u','));
 }
 
-void Monkey::StartProgram()
+void Monkey::startProgram()
 {
     m_test = std::make_unique<TestProgram>();
     Program &program = *m_test->program;
-    RegisterWindows(program);
-    program.window<Form5>().SetWebViewFactory(
+    registerWindows(program);
+    program.window<Form5>().setWebViewFactory(
         [](QWidget *parent) { return new BlankView(parent); });
-    m_test->dialogs->whileOpen = [this] { BoxIsOpen(); };
+    m_test->dialogs->whileOpen = [this] { boxIsOpen(); };
     m_expectedTotal = Integer(0);
     m_panelTotal = Integer(0);
     m_panelFinished = false;
@@ -175,55 +175,55 @@ void Monkey::StartProgram()
     m_name.clear();
     m_named = false;
     ++stats.episodes;
-    program.Start();
+    program.start();
 }
 
-void Monkey::PlayEvent()
+void Monkey::playEvent()
 {
-    const int choice = Below(100);
-    if (Below(ExitOneIn) == 0)
+    const int choice = below(100);
+    if (below(ExitOneIn) == 0)
         m_test->program->mainWindow().Quit.action()->trigger();
     else if (choice < 6)
-        ChooseMenuCommand();
+        chooseMenuCommand();
     else if (choice < 22)
-        Click(VisibleControls().value(Below(qMax(1, int(VisibleControls().size())))));
+        click(visibleControls().value(below(qMax(1, int(visibleControls().size())))));
     else if (choice < 42)
-        ClickHelpfully();
+        clickHelpfully();
     else if (choice < 58)
-        PressKey(Below(2) ? QApplication::focusWidget() : TypingTarget());
+        pressKey(below(2) ? QApplication::focusWidget() : typingTarget());
     else if (choice < 63)
-        Paste(TypingTarget());
+        paste(typingTarget());
     else if (choice < 65)
-        CloseAWindow();
+        closeAWindow();
     else
-        Tick();
+        tick();
 }
 
-void Monkey::ChooseMenuCommand()
+void Monkey::chooseMenuCommand()
 {
     MDIForm1 &frame = m_test->program->mainWindow();
     MenuItem *items[] = {&frame.Guiden,         &frame.Scroll,   &frame.mnuTyping,
                          &frame.mnuCertificate, &frame.mnuAbout, &frame.mnuBrowser};
-    Choose(*items[Below(std::size(items))]);
+    choose(*items[below(std::size(items))]);
 }
 
-void Monkey::Choose(MenuItem &item)
+void Monkey::choose(MenuItem &item)
 {
     // An abandoned level's right clicks count once more when the window is loaded again.
     MDIForm1 &frame = m_test->program->mainWindow();
-    Form1 *installer = Existing<Form1>(*m_test->program);
-    if (&item == &frame.Guiden && !frame.Guiden.Checked() && !installer->IsLoaded())
+    Form1 *installer = existing<Form1>(*m_test->program);
+    if (&item == &frame.Guiden && !frame.Guiden.Checked() && !installer->isLoaded())
         m_expectedTotal = Add(m_expectedTotal, m_test->program->record().RightClicks);
-    Trace(u"menu "_s + item.action()->text());
+    trace(u"menu "_s + item.action()->text());
     item.action()->trigger(); // a greyed item does nothing, as in the menu
 }
 
-QList<QWidget *> Monkey::VisibleControls() const
+QList<QWidget *> Monkey::visibleControls() const
 {
     QList<QWidget *> controls;
     for (WindowName name : ChildWindows) {
         Window *window = m_test->program->existingWindow(name);
-        if (!window || !window->IsVisible())
+        if (!window || !window->isVisible())
             continue;
         for (QWidget *w : window->subWindow()->widget()->findChildren<QWidget *>())
             if (w->isVisible() &&
@@ -234,18 +234,18 @@ QList<QWidget *> Monkey::VisibleControls() const
     return controls;
 }
 
-void Monkey::Click(QWidget *control)
+void Monkey::click(QWidget *control)
 {
     if (!control)
         return;
-    const QPoint at(Below(control->width()), Below(control->height()));
-    Trace(u"click %1 \"%2\""_s.arg(control->objectName(), control->property("text").toString()));
+    const QPoint at(below(control->width()), below(control->height()));
+    trace(u"click %1 \"%2\""_s.arg(control->objectName(), control->property("text").toString()));
     QTest::mouseClick(control, Qt::LeftButton, {}, at);
 }
 
 // What a user who knows the drills does: START, the button that reads "Next", a bar
 // towards the magic number, the sentence's next character.
-void Monkey::ClickHelpfully()
+void Monkey::clickHelpfully()
 {
     Program &program = *m_test->program;
     MDIForm1 &frame = program.mainWindow();
@@ -256,39 +256,39 @@ void Monkey::ClickHelpfully()
         if (!items[i]->Checked())
             todo.append(i);
     todo.append(3);
-    switch (todo.at(Below(int(todo.size())))) {
+    switch (todo.at(below(int(todo.size())))) {
     case 0:
-        if (Form1Controls *c = LoadedControls<Form1>(program); c && c->Command4->isVisible()) {
-            Click(c->Command4);
+        if (Form1Controls *c = loadedControls<Form1>(program); c && c->Command4->isVisible()) {
+            click(c->Command4);
         } else if (c && c->Command1->isVisible()) {
             for (QPushButton *b : {c->Command1, c->Command2, c->Command3})
                 if (b->text() == u"Next"_s)
-                    Click(b);
+                    click(b);
         } else {
-            Choose(frame.Guiden);
+            choose(frame.Guiden);
         }
         break;
     case 1:
-        if (Form3Controls *c = LoadedControls<Form3>(program); c && c->Command1->isVisible()) {
-            Click(c->Command1);
+        if (Form3Controls *c = loadedControls<Form3>(program); c && c->Command1->isVisible()) {
+            click(c->Command1);
         } else if (c) {
-            QScrollBar *bar = c->bars()[Below(4)];
+            QScrollBar *bar = c->bars()[below(4)];
             const int target = c->Label5->Caption().toInt();
             if (bar->value() != target)
                 bar->triggerAction(bar->value() < target ? QScrollBar::SliderSingleStepAdd
                                                          : QScrollBar::SliderSingleStepSub);
         } else {
-            Choose(frame.Scroll);
+            choose(frame.Scroll);
         }
         break;
     case 2:
-        if (Form2Controls *c = LoadedControls<Form2>(program); c && c->Command1->isVisible()) {
-            Click(c->Command1);
+        if (Form2Controls *c = loadedControls<Form2>(program); c && c->Command1->isVisible()) {
+            click(c->Command1);
         } else if (c) {
             const QString typed = c->Text1->Text();
             const QString sentence = c->Label1->Caption();
             if (sentence.startsWith(typed) && typed.size() < sentence.size()) {
-                QTest::keyClicks(c->Text1, sentence.mid(typed.size(), 1 + Below(3)));
+                QTest::keyClicks(c->Text1, sentence.mid(typed.size(), 1 + below(3)));
             } else {
                 // Far off, all goes; near, the last character.
                 if (typed.size() > sentence.size() + 10)
@@ -298,25 +298,25 @@ void Monkey::ClickHelpfully()
                 QTest::keyClick(c->Text1, Qt::Key_Backspace);
             }
         } else {
-            Choose(frame.mnuTyping);
+            choose(frame.mnuTyping);
         }
         break;
     default:
-        Choose(frame.mnuCertificate);
+        choose(frame.mnuCertificate);
     }
 }
 
 // The typing box while it takes text, else any visible control.
-QWidget *Monkey::TypingTarget()
+QWidget *Monkey::typingTarget()
 {
-    Form2Controls *c = LoadedControls<Form2>(*m_test->program);
+    Form2Controls *c = loadedControls<Form2>(*m_test->program);
     if (c && c->Text1->isEnabled() && c->Text1->isVisible())
         return c->Text1;
-    const QList<QWidget *> controls = VisibleControls();
-    return controls.isEmpty() ? nullptr : controls.at(Below(int(controls.size())));
+    const QList<QWidget *> controls = visibleControls();
+    return controls.isEmpty() ? nullptr : controls.at(below(int(controls.size())));
 }
 
-void Monkey::PressKey(QWidget *target)
+void Monkey::pressKey(QWidget *target)
 {
     if (!target || !m_test->program->mainWindow().widget()->isAncestorOf(target))
         return;
@@ -324,61 +324,61 @@ void Monkey::PressKey(QWidget *target)
         Qt::Key_Tab,      Qt::Key_Backtab,   Qt::Key_Space,  Qt::Key_Return, Qt::Key_Escape,
         Qt::Key_Left,     Qt::Key_Right,     Qt::Key_Up,     Qt::Key_Down,   Qt::Key_PageUp,
         Qt::Key_PageDown, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home,   Qt::Key_End};
-    Trace(u"key to "_s + target->objectName());
-    switch (Below(4)) {
+    trace(u"key to "_s + target->objectName());
+    switch (below(4)) {
     case 0:
         QTest::keySequence(target, QKeySequence::SelectAll);
         break;
     case 1: // a letter
-        QTest::keyClick(target, char('a' + Below(26)));
+        QTest::keyClick(target, char('a' + below(26)));
         break;
     case 2: { // a control character as a keyboard can send one, key unknown
-        const QString code = CharOf(Below(3) ? 1 + Below(31) : 127);
+        const QString code = CharOf(below(3) ? 1 + below(31) : 127);
         QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, code, Qt::NoModifier);
         break;
     }
     default:
-        QTest::keyClick(target, keys[Below(std::size(keys))]);
+        QTest::keyClick(target, keys[below(std::size(keys))]);
     }
 }
 
-void Monkey::Paste(QWidget *target)
+void Monkey::paste(QWidget *target)
 {
     if (!target)
         return;
     static const QStringList shortTexts = {u"abc"_s, u"A brown fox"_s, u"\r\n"_s, u"x\ty"_s,
                                            u"\u202Eright to left"_s};
     QString text;
-    if (const int kind = Below(100); kind < 2) {
-        text = Megabyte();
+    if (const int kind = below(100); kind < 2) {
+        text = megabyte();
     } else if (kind < 40) {
-        const int code = 1 + Below(33);
+        const int code = 1 + below(33);
         text = CharOf(code <= 31 ? code : (code == 32 ? 127 : 128));
     } else if (kind < 55) {
-        if (Form2Controls *c = LoadedControls<Form2>(*m_test->program))
+        if (Form2Controls *c = loadedControls<Form2>(*m_test->program))
             text = c->Label1->Caption();
     } else {
-        text = shortTexts.at(Below(int(shortTexts.size())));
+        text = shortTexts.at(below(int(shortTexts.size())));
     }
-    Trace(u"paste %1 characters to %2"_s.arg(text.size()).arg(target->objectName()));
+    trace(u"paste %1 characters to %2"_s.arg(text.size()).arg(target->objectName()));
     QGuiApplication::clipboard()->setText(text);
     QTest::keySequence(target, QKeySequence::Paste);
 }
 
-void Monkey::CloseAWindow()
+void Monkey::closeAWindow()
 {
-    Window *window = m_test->program->existingWindow(ChildWindows[Below(ChildWindows.size())]);
-    if (window && window->IsVisible()) {
-        Trace(u"close "_s + window->subWindow()->windowTitle());
+    Window *window = m_test->program->existingWindow(ChildWindows[below(ChildWindows.size())]);
+    if (window && window->isVisible()) {
+        trace(u"close "_s + window->subWindow()->windowTitle());
         window->subWindow()->close();
     }
 }
 
-QList<QTimer *> Monkey::RunningTimers() const
+QList<QTimer *> Monkey::runningTimers() const
 {
     QList<QTimer *> timers;
     for (WindowName name : ChildWindows)
-        if (Window *window = m_test->program->existingWindow(name); window && window->IsLoaded())
+        if (Window *window = m_test->program->existingWindow(name); window && window->isLoaded())
             for (QTimer *timer : window->subWindow()->findChildren<QTimer *>())
                 if (timer->isActive())
                     timers.append(timer);
@@ -386,11 +386,11 @@ QList<QTimer *> Monkey::RunningTimers() const
 }
 
 // One timer's next tick; the clock moves on by its interval.
-void Monkey::Tick()
+void Monkey::tick()
 {
     FixedClock &clock = *m_test->clock;
-    const QList<QTimer *> timers = RunningTimers();
-    QTimer *timer = timers.isEmpty() ? nullptr : timers.at(Below(int(timers.size())));
+    const QList<QTimer *> timers = runningTimers();
+    QTimer *timer = timers.isEmpty() ? nullptr : timers.at(below(int(timers.size())));
     clock.seconds += timer ? float(timer->interval()) / 1000.0f : 1.0f;
     if (clock.seconds >= 86400.0f)
         clock.seconds -= 86400.0f;
@@ -399,14 +399,14 @@ void Monkey::Tick()
 
     Program &program = *m_test->program;
     MDIForm1 &frame = program.mainWindow();
-    Form3 *scrolling = Existing<Form3>(program);
-    frmAbout *panel = Existing<frmAbout>(program);
+    Form3 *scrolling = existing<Form3>(program);
+    frmAbout *panel = existing<frmAbout>(program);
     const bool panelTick = timer->parent() == panel->subWindow()->widget();
     const bool allDone =
         frame.Guiden.Checked() && frame.Scroll.Checked() && frame.mnuTyping.Checked();
-    if (scrolling && scrolling->IsLoaded() && timer == scrolling->controls().Timer1)
+    if (scrolling && scrolling->isLoaded() && timer == scrolling->controls().Timer1)
         m_scrollTicksBefore = scrolling->scrollTicks();
-    Trace(u"tick %1 of %2"_s.arg(
+    trace(u"tick %1 of %2"_s.arg(
         timer->objectName(),
         static_cast<QWidget *>(timer->parent())->parentWidget()->windowTitle()));
     // The panel's tick comes even while a box is open.
@@ -418,13 +418,13 @@ void Monkey::Tick()
 }
 
 // A box is open: it is answered at once, after a while, or after some ticks.
-void Monkey::BoxIsOpen()
+void Monkey::boxIsOpen()
 {
     if (m_openBoxes > 0)
-        Fail(u"two boxes: a box opened while another was open"_s);
+        fail(u"two boxes: a box opened while another was open"_s);
     ++m_openBoxes;
     RecordingDialogs &dialogs = *m_test->dialogs;
-    Trace(u"box "_s + (dialogs.messages.isEmpty() ? QString() : dialogs.messages.last().prompt));
+    trace(u"box "_s + (dialogs.messages.isEmpty() ? QString() : dialogs.messages.last().prompt));
     if (dialogs.questions.size() == 1 && !m_named) {
         m_named = true;
         ++stats.certificates;
@@ -436,20 +436,20 @@ void Monkey::BoxIsOpen()
                                           u"tab\tand\rreturn"_s,
                                           u"\u05D0\u05D1\u05D2"_s,
                                           QString(300, u'W')};
-        m_name = names.at(Below(int(names.size())));
+        m_name = names.at(below(int(names.size())));
         dialogs.answers = {m_name};
     }
-    if (const int answer = Below(4); answer == 2) {
-        m_test->clock->seconds += float(Below(600)) / 10.0f;
+    if (const int answer = below(4); answer == 2) {
+        m_test->clock->seconds += float(below(600)) / 10.0f;
     } else if (answer == 3) {
-        for (int ticks = Below(4); ticks >= 0; --ticks)
-            Tick();
+        for (int ticks = below(4); ticks >= 0; --ticks)
+            tick();
     }
     --m_openBoxes;
 }
 
 // The program's draws during this event come from the event's generator too.
-void Monkey::BeforeEvent()
+void Monkey::beforeEvent()
 {
     m_failure.clear();
     QList<float> &draws = m_test->random->values;
@@ -458,7 +458,7 @@ void Monkey::BeforeEvent()
         draws.append(float(m_random.bounded(1 << 24)) / float(1 << 24));
 }
 
-void Monkey::AfterEvent()
+void Monkey::afterEvent()
 {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -481,37 +481,37 @@ void Monkey::AfterEvent()
         if (items[i]->Checked() == m_checked[i])
             continue;
         if (!items[i]->Checked())
-            return Fail(u"a check mark went: a module's mark was taken away"_s);
+            return fail(u"a check mark went: a module's mark was taken away"_s);
         m_checked[i] = true;
         ++stats.modules;
         const Variant added[] = {
             Integer(60), Subtract(Integer(500), Integer(m_scrollTicksBefore)),
-            Integer(Existing<Form2>(program) ? Existing<Form2>(program)->TypingScore : 0)};
+            Integer(existing<Form2>(program) ? existing<Form2>(program)->TypingScore : 0)};
         m_expectedTotal = Add(m_expectedTotal, added[i]);
     }
 }
 
-void Monkey::Trace(const QString &what)
+void Monkey::trace(const QString &what)
 {
     static const bool tracing = qEnvironmentVariableIsSet("THORNAX_MONKEY_TRACE");
     if (tracing)
         qInfo().noquote() << "monkey:" << what;
 }
 
-void Monkey::Fail(const QString &message)
+void Monkey::fail(const QString &message)
 {
     if (m_failure.isEmpty())
         m_failure = message;
 }
 
-QString Monkey::BrokenInvariant()
+QString Monkey::brokenInvariant()
 {
     Program &program = *m_test->program;
     MDIForm1 &frame = program.mainWindow();
-    frmAbout *panel = Existing<frmAbout>(program);
-    if (!panel || !panel->IsVisible())
+    frmAbout *panel = existing<frmAbout>(program);
+    if (!panel || !panel->isVisible())
         return u"score panel: it is not shown"_s;
-    const QString t = Concat(m_panelTotal, Text(QString())).toText();
+    const QString t = ToText(Concat(m_panelTotal, Text(QString())));
     const QString line =
         m_panelFinished ? u"Finished with "_s + t + u" points!"_s : u"Total Score: "_s + t;
     if (panel->controls().Pryl->Caption() != line)
@@ -519,7 +519,7 @@ QString Monkey::BrokenInvariant()
             panel->controls().Pryl->Caption(), line);
     if (program.record().TotalScore.toDouble() != m_expectedTotal.toDouble())
         return u"total: TotalScore is %1, the modules added %2"_s.arg(
-            program.record().TotalScore.toText(), m_expectedTotal.toText());
+            ToText(program.record().TotalScore), ToText(m_expectedTotal));
 
     int checked = 0;
     for (const MenuItem *item : {&frame.Guiden, &frame.Scroll, &frame.mnuTyping}) {
@@ -532,32 +532,32 @@ QString Monkey::BrokenInvariant()
             .arg(checked);
 
     const qsizetype asked = m_test->dialogs->questions.size();
-    Form4 *certificate = Existing<Form4>(program);
+    Form4 *certificate = existing<Form4>(program);
     if (asked > 1 || (asked == 1 && !m_panelFinished))
         return u"certificate: the name was asked for %1 times, finished %2"_s.arg(asked).arg(
             m_panelFinished);
     if (frame.mnuCertificate.Enabled() && (!m_panelFinished || asked > 0))
         return u"certificate: the item is enabled"_s;
-    if (certificate && certificate->IsLoaded()) {
+    if (certificate && certificate->isLoaded()) {
         if (asked != 1)
             return u"loaded: the certificate without a name"_s;
-        if (certificate->controls().Label2->Caption() != CertificateText(m_name))
+        if (certificate->controls().Label2->Caption() != certificateText(m_name))
             return u"certificate: its text is not made out to the name"_s;
     }
-    if (Form1 *installer = Existing<Form1>(program);
-        frame.Guiden.Checked() && installer->IsVisible())
+    if (Form1 *installer = existing<Form1>(program);
+        frame.Guiden.Checked() && installer->isVisible())
         return u"loaded: the finished installer is shown"_s;
-    Form2 *typing = Existing<Form2>(program);
-    Form3 *scrolling = Existing<Form3>(program);
-    if ((typing && typing->IsLoaded() && frame.mnuTyping.Checked()) ||
-        (scrolling && scrolling->IsLoaded() && frame.Scroll.Checked()))
+    Form2 *typing = existing<Form2>(program);
+    Form3 *scrolling = existing<Form3>(program);
+    if ((typing && typing->isLoaded() && frame.mnuTyping.Checked()) ||
+        (scrolling && scrolling->isLoaded() && frame.Scroll.Checked()))
         return u"loaded: a finished drill is loaded"_s;
-    return BrokenModuleInvariant();
+    return brokenModuleInvariant();
 }
 
 // The drills: START or the drill's controls, never both; the Installer's line
 // follows TimeUsed; counters in range and never going back.
-QString Monkey::BrokenModuleInvariant()
+QString Monkey::brokenModuleInvariant()
 {
     Program &program = *m_test->program;
     Module1 &record = program.record();
@@ -567,12 +567,12 @@ QString Monkey::BrokenModuleInvariant()
         record.InstallerLevel.toInteger() < 0 || record.InstallerLevel.toInteger() > 3 ||
         record.TimeUsed.kind() != Variant::Kind::Integer)
         return u"counter: RightClicks %1, InstallerLevel %2, TimeUsed %3"_s.arg(
-            record.RightClicks.toText(), record.InstallerLevel.toText(), record.TimeUsed.toText());
+            ToText(record.RightClicks), ToText(record.InstallerLevel), ToText(record.TimeUsed));
     if (!record.ScrollDrift.isEmpty() &&
         !QList<double>{0, -1, -2}.contains(record.ScrollDrift.toDouble()))
-        return u"counter: ScrollDrift %1"_s.arg(record.ScrollDrift.toText());
+        return u"counter: ScrollDrift %1"_s.arg(ToText(record.ScrollDrift));
 
-    if (Form1Controls *c = LoadedControls<Form1>(program)) {
+    if (Form1Controls *c = loadedControls<Form1>(program)) {
         const bool drill = !c->Command1->isHidden();
         if (!c->Command4->isHidden() == drill || c->Command2->isHidden() == drill ||
             c->Command3->isHidden() == drill || c->Timer1->isActive() != drill ||
@@ -582,12 +582,12 @@ QString Monkey::BrokenModuleInvariant()
         for (int limit : {290, 280, 270})
             matches =
                 matches || c->Label2->Caption() ==
-                               RemainingTimeText(Subtract(Integer(qint16(limit)), record.TimeUsed));
+                               remainingTimeText(Subtract(Integer(qint16(limit)), record.TimeUsed));
         if (!matches)
             return u"installer: \"%1\" with TimeUsed %2"_s.arg(c->Label2->Caption(),
-                                                               record.TimeUsed.toText());
+                                                               ToText(record.TimeUsed));
     }
-    if (Form3Controls *c = LoadedControls<Form3>(program)) {
+    if (Form3Controls *c = loadedControls<Form3>(program)) {
         const bool drill = c->Command1->isHidden();
         for (QScrollBar *bar : c->bars())
             if (bar->isEnabled() != drill || bar->value() < 0 || bar->value() > 10)
@@ -595,12 +595,12 @@ QString Monkey::BrokenModuleInvariant()
         if (c->Timer1->isActive() != drill)
             return u"scrolling: START and the timer"_s;
     }
-    if (Form3 *scrolling = Existing<Form3>(program)) {
+    if (Form3 *scrolling = existing<Form3>(program)) {
         if (scrolling->scrollTicks() < m_scrollTicks)
             return u"counter: ScrollTicks went back"_s;
         m_scrollTicks = scrolling->scrollTicks();
     }
-    if (Form2Controls *c = LoadedControls<Form2>(program)) {
+    if (Form2Controls *c = loadedControls<Form2>(program)) {
         const bool drill = c->Command1->isHidden();
         if (c->Text1->isEnabled() != drill || c->startTimer->isActive() != drill)
             return u"typing: START and the text box"_s;
@@ -610,10 +610,10 @@ QString Monkey::BrokenModuleInvariant()
         if (c->Text1->TextLength() != c->Text1->Text().size())
             return u"typing: the box counts %1 characters of %2"_s.arg(c->Text1->TextLength())
                 .arg(c->Text1->Text().size());
-        if (ShowsInvisibleControl(*c->Text1))
+        if (showsInvisibleControl(*c->Text1))
             return u"typing: the box holds a control character it does not show"_s;
     }
-    if (Form2 *typing = Existing<Form2>(program)) {
+    if (Form2 *typing = existing<Form2>(program)) {
         if (typing->TypingSeconds < m_typingSeconds)
             return u"counter: TypingSeconds went back"_s;
         m_typingSeconds = typing->TypingSeconds;

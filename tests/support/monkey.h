@@ -33,10 +33,10 @@ public:
     explicit Monkey(quint32 seed) : m_seed(seed) {}
     ~Monkey();
 
-    std::optional<MonkeyFailure> Play(const QList<int> &events);
+    std::optional<MonkeyFailure> play(const QList<int> &events);
     // Plays events 0 to count - 1 and, on a failure, also looks for a shorter
     // list of events that fails the same way; gives the failure with its replay.
-    std::optional<QString> PlayAndShrink(int count);
+    std::optional<QString> playAndShrink(int count);
 
     // What the monkey got to: programs started, modules finished, certificates.
     struct Stats
@@ -47,29 +47,29 @@ public:
     } stats;
 
 private:
-    void StartProgram();
-    void PlayEvent();
-    void ChooseMenuCommand();
-    void Choose(class MenuItem &item);
-    void Click(QWidget *control);
-    void ClickHelpfully();
-    void PressKey(QWidget *target);
-    void Paste(QWidget *target);
-    void CloseAWindow();
-    void Tick();
-    void BoxIsOpen();
-    void BeforeEvent();
-    void AfterEvent();
-    QString BrokenInvariant();
-    QString BrokenModuleInvariant();
-    void Fail(const QString &message);
+    void startProgram();
+    void playEvent();
+    void chooseMenuCommand();
+    void choose(class MenuItem &item);
+    void click(QWidget *control);
+    void clickHelpfully();
+    void pressKey(QWidget *target);
+    void paste(QWidget *target);
+    void closeAWindow();
+    void tick();
+    void boxIsOpen();
+    void beforeEvent();
+    void afterEvent();
+    QString brokenInvariant();
+    QString brokenModuleInvariant();
+    void fail(const QString &message);
     // Says what the monkey does, when THORNAX_MONKEY_TRACE is set.
-    void Trace(const QString &what);
+    void trace(const QString &what);
 
-    QList<QWidget *> VisibleControls() const;
-    QWidget *TypingTarget();
-    QList<QTimer *> RunningTimers() const;
-    int Below(int bound) { return int(m_random.bounded(bound)); }
+    QList<QWidget *> visibleControls() const;
+    QWidget *typingTarget();
+    QList<QTimer *> runningTimers() const;
+    int below(int bound) { return int(m_random.bounded(bound)); }
 
     quint32 m_seed;
     QRandomGenerator m_random;

@@ -17,13 +17,13 @@ PageServer::PageServer()
                 return; // the rest of a request already answered
             asked << address.mid(address.indexOf('/', 7));
             QByteArrayList &queue = responses[asked.last()];
-            socket->write(queue.size() > 1 ? queue.takeFirst() : queue.value(0, Response("", "")));
+            socket->write(queue.size() > 1 ? queue.takeFirst() : queue.value(0, response("", "")));
             socket->disconnectFromHost();
         });
     });
 }
 
-QByteArray Response(const QByteArray &headers, const QByteArray &body)
+QByteArray response(const QByteArray &headers, const QByteArray &body)
 {
     return "HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Length: " +
            QByteArray::number(body.size()) + "\r\n" + headers + "\r\n" + body;

@@ -15,4 +15,4 @@ public:
 };
 
 // A whole response: the status line, the given headers and the body.
-QByteArray Response(const QByteArray &headers, const QByteArray &body);
+QByteArray response(const QByteArray &headers, const QByteArray &body);

@@ -13,12 +13,12 @@ PlaceholderWindow::PlaceholderWindow(Program &program, WindowDesign::Border bord
 {
 }
 
-void RegisterPlaceholders(Program &program)
+void registerPlaceholders(Program &program)
 {
     for (WindowName name : {WindowName::Form1, WindowName::Form2, WindowName::Form3,
                             WindowName::Form4, WindowName::Form5, WindowName::frmAbout}) {
         if (!program.isRegistered(name))
-            program.RegisterWindow(name, [name](Program &p) {
+            program.registerWindow(name, [name](Program &p) {
                 // Like the score panel it stands in for, that one has no border.
                 const auto border = name == WindowName::frmAbout ? WindowDesign::Border::None
                                                                  : WindowDesign::Border::Fixed;

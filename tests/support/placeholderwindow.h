@@ -22,9 +22,9 @@ public:
     int loads = 0; // how often Form_Load ran; survives Unload like any field
 
 protected:
-    void ConnectControls(PlaceholderControls &) override {}
+    void connectControls(PlaceholderControls &) override {}
     void Form_Load() override { ++loads; }
 };
 
 // Registers a placeholder under every window name that has no window yet.
-void RegisterPlaceholders(Program &program);
+void registerPlaceholders(Program &program);

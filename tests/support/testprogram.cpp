@@ -6,7 +6,7 @@
 
 TestProgram::TestProgram() : TestProgram(false) {}
 
-std::unique_ptr<TestProgram> TestProgram::WithRealDialogs()
+std::unique_ptr<TestProgram> TestProgram::withRealDialogs()
 {
     return std::unique_ptr<TestProgram>(new TestProgram(true));
 }
@@ -24,7 +24,7 @@ TestProgram::TestProgram(bool realDialogs)
     services.random = std::move(scripted);
     services.end = std::move(recordingEnd);
     if (realDialogs) {
-        services.dialogs = std::move(DesktopServices().dialogs);
+        services.dialogs = std::move(desktopServices().dialogs);
     } else {
         auto recording = std::make_unique<RecordingDialogs>();
         dialogs = recording.get();
@@ -33,7 +33,7 @@ TestProgram::TestProgram(bool realDialogs)
     program = std::make_unique<Program>(std::move(services));
 }
 
-void CloseModalBoxAfter(int milliseconds)
+void closeModalBoxAfter(int milliseconds)
 {
     QTimer::singleShot(milliseconds, qApp, [] {
         if (QWidget *box = QApplication::activeModalWidget())

@@ -11,7 +11,7 @@ struct TestProgram
 {
     TestProgram();
     // The same, with Qt's real message and input boxes.
-    static std::unique_ptr<TestProgram> WithRealDialogs();
+    static std::unique_ptr<TestProgram> withRealDialogs();
 
     FixedClock *clock = nullptr;
     ScriptedRandom *random = nullptr;
@@ -24,4 +24,4 @@ private:
 };
 
 // Closes the modal box that is open after the given delay (Qt's real boxes).
-void CloseModalBoxAfter(int milliseconds);
+void closeModalBoxAfter(int milliseconds);

@@ -20,15 +20,15 @@ EngineView::~EngineView()
 void EngineView::Navigate(const QString &address)
 {
     const QUrl url(address);
-    if (!GuardedPage::IsWebAddress(url))
+    if (!GuardedPage::isWebAddress(url))
         return;
     if (m_pageUsed)
-        StartFreshPage();
+        startFreshPage();
     m_pageUsed = true;
     load(url);
 }
 
-void EngineView::StartFreshPage()
+void EngineView::startFreshPage()
 {
     // Discarding a page neither asks it nor waits for it; its renderer goes
     // with it when no other page uses it.

@@ -22,7 +22,7 @@ public:
     void Navigate(const QString &address) override;
 
 private:
-    void StartFreshPage();
+    void startFreshPage();
 
     PrivateProfile *m_profile;
     bool m_pageUsed = false;

@@ -9,7 +9,7 @@ namespace {
 // The engine asks before a page is left through the confirm box, with this
 // text in the engine's own translation; named here through variables, so that
 // the program's own translations leave it to the engine's.
-bool IsLeavePageQuestion(const QString &message)
+bool isLeavePageQuestion(const QString &message)
 {
     static const char context[] = "QWebEnginePage";
     static const char question[] =
@@ -39,14 +39,14 @@ GuardedPage::GuardedPage(QWebEngineProfile *profile, QObject *parent)
             [](QWebEngineFullScreenRequest request) { request.reject(); });
 }
 
-bool GuardedPage::IsWebAddress(const QUrl &url)
+bool GuardedPage::isWebAddress(const QUrl &url)
 {
     return url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
 }
 
 bool GuardedPage::acceptNavigationRequest(const QUrl &url, NavigationType, bool)
 {
-    return IsWebAddress(url);
+    return isWebAddress(url);
 }
 
 QStringList GuardedPage::chooseFiles(FileSelectionMode, const QStringList &, const QStringList &)
@@ -57,7 +57,7 @@ QStringList GuardedPage::chooseFiles(FileSelectionMode, const QStringList &, con
 bool GuardedPage::javaScriptConfirm(const QUrl &, const QString &message)
 {
     // Leaving always goes ahead; anything else the page asks is cancelled.
-    return IsLeavePageQuestion(message);
+    return isLeavePageQuestion(message);
 }
 
 bool GuardedPage::javaScriptPrompt(const QUrl &, const QString &, const QString &, QString *)

@@ -12,7 +12,7 @@ class GuardedPage : public QWebEnginePage
 public:
     GuardedPage(QWebEngineProfile *profile, QObject *parent);
 
-    static bool IsWebAddress(const QUrl &url);
+    static bool isWebAddress(const QUrl &url);
 
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType, bool) override;

@@ -1,6 +1,6 @@
 #include "nowhere.h"
 
-void KeepEngineFilesOffDisk()
+void keepEngineFilesOffDisk()
 {
     const QByteArray nowhere = Nowhere.toLocal8Bit();
     qputenv("XDG_DATA_HOME", nowhere);

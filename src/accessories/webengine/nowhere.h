@@ -12,4 +12,4 @@ inline const QString Nowhere = QStringLiteral("/dev/null/nowhere");
 // download starts. Pointing both at Nowhere before the engine starts refuses
 // every download at its first byte, and keeps the engine's other stray folders
 // off the disk too. Nothing else in the program uses either folder.
-void KeepEngineFilesOffDisk();
+void keepEngineFilesOffDisk();

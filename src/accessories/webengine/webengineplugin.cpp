@@ -22,7 +22,7 @@ namespace {
 // The engine's sandbox cannot run as root, and the engine will not start
 // without it unless told to. Running pages unsandboxed is for the person
 // running the program to choose, as the engine reads it, never the program.
-bool SandboxCannotRun()
+bool sandboxCannotRun()
 {
 #ifdef Q_OS_UNIX
     const bool root = getuid() == 0 || geteuid() == 0;
@@ -41,12 +41,12 @@ bool SandboxCannotRun()
 WebEnginePlugin::WebEnginePlugin()
 {
     QtWebEngineCore::initialize();
-    KeepEngineFilesOffDisk();
+    keepEngineFilesOffDisk();
 }
 
-WebView *WebEnginePlugin::CreateView(QWidget *parent)
+WebView *WebEnginePlugin::createView(QWidget *parent)
 {
-    if (SandboxCannotRun())
+    if (sandboxCannotRun())
         return new NoticeView(QCoreApplication::translate(
                                   "WebEnginePlugin",
                                   "Pages are not shown to the root account: the browser's sandbox "

@@ -12,5 +12,5 @@ class WebEnginePlugin : public QObject, public WebViewPlugin
     Q_INTERFACES(WebViewPlugin)
 public:
     WebEnginePlugin();
-    WebView *CreateView(QWidget *parent) override;
+    WebView *createView(QWidget *parent) override;
 };

@@ -16,24 +16,24 @@
 
 namespace {
 
-QPushButton *CommandButton(QWidget *parent, const QString &caption, const QRect &rect, qreal points)
+QPushButton *commandButton(QWidget *parent, const QString &caption, const QRect &rect, qreal points)
 {
     auto *button = new QPushButton(caption, parent);
     button->setGeometry(rect);
-    button->setFont(DesignFont(QStringLiteral("Verdana"), points));
+    button->setFont(designFont(QStringLiteral("Verdana"), points));
     return button;
 }
 
-Label *TextLabel(QWidget *parent, const QString &caption, const QRect &rect)
+Label *textLabel(QWidget *parent, const QString &caption, const QRect &rect)
 {
     auto *label = new Label(parent, caption);
     label->setGeometry(rect);
-    label->setFont(DesignFont(QStringLiteral("Verdana"), 8.25));
+    label->setFont(designFont(QStringLiteral("Verdana"), 8.25));
     label->setWordWrap(true);
     return label;
 }
 
-QTimer *DesignTimer(QWidget *parent, Qt::TimerType type)
+QTimer *designTimer(QWidget *parent, Qt::TimerType type)
 {
     auto *timer = new QTimer(parent);
     timer->setInterval(100);
@@ -44,19 +44,19 @@ QTimer *DesignTimer(QWidget *parent, Qt::TimerType type)
 } // namespace
 
 Form1Controls::Form1Controls(QWidget *client)
-    : Picture1(BannerPicture(client, TwipsRect(240, 120, 2295, 4575))),
-      Frame1(DesignFrame(client, QString(), TwipsRect(2640, 120, 3495, 3975), QFont())),
-      Label1(TextLabel(Frame1, QString(), TwipsRect(120, 240, 3255, 3375))),
-      Command4(CommandButton(client, Form1::tr("START"), TwipsRect(2760, 4200, 3135, 495), 18)),
-      Command1(CommandButton(client, QStringLiteral("?"), TwipsRect(240, 4920, 1215, 375), 8.25)),
-      Command2(CommandButton(client, QStringLiteral("?"), TwipsRect(2400, 4920, 1215, 375), 8.25)),
-      Command3(CommandButton(client, QStringLiteral("?"), TwipsRect(4680, 4920, 1215, 375), 8.25)),
-      Label2(TextLabel(client, Form1::tr("Remaining time:"), TwipsRect(240, 5400, 4455, 255))),
-      Timer1(DesignTimer(client, Qt::CoarseTimer)),
+    : Picture1(bannerPicture(client, twipsRect(240, 120, 2295, 4575))),
+      Frame1(designFrame(client, QString(), twipsRect(2640, 120, 3495, 3975), QFont())),
+      Label1(textLabel(Frame1, QString(), twipsRect(120, 240, 3255, 3375))),
+      Command4(commandButton(client, Form1::tr("START"), twipsRect(2760, 4200, 3135, 495), 18)),
+      Command1(commandButton(client, QStringLiteral("?"), twipsRect(240, 4920, 1215, 375), 8.25)),
+      Command2(commandButton(client, QStringLiteral("?"), twipsRect(2400, 4920, 1215, 375), 8.25)),
+      Command3(commandButton(client, QStringLiteral("?"), twipsRect(4680, 4920, 1215, 375), 8.25)),
+      Label2(textLabel(client, Form1::tr("Remaining time:"), twipsRect(240, 5400, 4455, 255))),
+      Timer1(designTimer(client, Qt::CoarseTimer)),
       // Its ticks are the seconds the user sees running out.
-      Timer2(DesignTimer(client, Qt::PreciseTimer))
+      Timer2(designTimer(client, Qt::PreciseTimer))
 {
-    NameControls({{Picture1, "Picture1"},
+    nameControls({{Picture1, "Picture1"},
                   {Frame1, "Frame1"},
                   {Label1, "Label1"},
                   {Command4, "Command4"},
@@ -66,7 +66,7 @@ Form1Controls::Form1Controls(QWidget *client)
                   {Label2, "Label2"},
                   {Timer1, "Timer1"},
                   {Timer2, "Timer2"}});
-    Speak({{Frame1, Form1::tr("Rules")},
+    speak({{Frame1, Form1::tr("Rules")},
            {Command4, QString(), Form1::tr("Starts the level")},
            {Command1, QString(), Form1::tr("Drill button, left")},
            {Command2, QString(), Form1::tr("Drill button, middle")},
@@ -82,14 +82,14 @@ Form1::Form1(Program &program)
 {
 }
 
-void Form1::ConnectControls(Form1Controls &c)
+void Form1::connectControls(Form1Controls &c)
 {
-    On(c.Command1, &QPushButton::clicked, [this] { Command1_Click(); });
-    On(c.Command2, &QPushButton::clicked, [this] { Command2_Click(); });
-    On(c.Command3, &QPushButton::clicked, [this] { Command3_Click(); });
-    On(c.Command4, &QPushButton::clicked, [this] { Command4_Click(); });
-    On(c.Timer1, &QTimer::timeout, [this] { Timer1_Timer(); });
-    On(c.Timer2, &QTimer::timeout, [this] { Timer2_Timer(); });
+    on(c.Command1, &QPushButton::clicked, [this] { Command1_Click(); });
+    on(c.Command2, &QPushButton::clicked, [this] { Command2_Click(); });
+    on(c.Command3, &QPushButton::clicked, [this] { Command3_Click(); });
+    on(c.Command4, &QPushButton::clicked, [this] { Command4_Click(); });
+    on(c.Timer1, &QTimer::timeout, [this] { Timer1_Timer(); });
+    on(c.Timer2, &QTimer::timeout, [this] { Timer2_Timer(); });
 }
 
 void Form1::Form_Load()
@@ -99,7 +99,7 @@ void Form1::Form_Load()
                                 tr("If you click wrong, time will be removed."),
                                 tr("15 right clicks in the time for next level .")})
         rules->SetCaption(
-            Concat(Concat(Text(rules->Caption()), Text(line)), Text(CharOf(13))).toText());
+            ToText(Concat(Concat(Text(rules->Caption()), Text(line)), Text(CharOf(13)))));
     PrepareLevel();
 }
 
@@ -110,10 +110,10 @@ void Form1::PrepareLevel()
     if (!frame.Guiden.Checked())
         record.TotalScore =
             Add(record.TotalScore, Multiply(record.RightClicks, record.InstallerLevel));
-    SetCaption(tr("Level: %1").arg(record.InstallerLevel.toText()));
+    SetCaption(tr("Level: %1").arg(ToText(record.InstallerLevel)));
     record.RightClicks = Integer(0);
     Form1Controls &c = ui();
-    c.Timer1->setInterval(ShufflePeriod(record.InstallerLevel));
+    c.Timer1->setInterval(shufflePeriod(record.InstallerLevel));
     c.Timer1->stop();
     c.Timer2->stop();
     c.Command4->setVisible(true);
@@ -123,7 +123,7 @@ void Form1::PrepareLevel()
     record.TimeUsed = Integer(0);
 
     if (Greater(record.InstallerLevel, Integer(1))) {
-        const QString finished = Subtract(record.InstallerLevel, Integer(1)).toText();
+        const QString finished = ToText(Subtract(record.InstallerLevel, Integer(1)));
         QString message;
         if (Less(record.InstallerLevel, Integer(4))) {
             message = tr("You finished level %1.Get ready for the next one!").arg(finished);
@@ -134,26 +134,26 @@ void Form1::PrepareLevel()
             record.InstallerLevel = Integer(0);
         }
         m_program.ShowMessage(message);
-        if (!IsLoaded())
+        if (!isLoaded())
             return;
     }
-    ui().Label2->SetCaption(RemainingTimeText(TimeLimit(record.InstallerLevel)));
+    ui().Label2->SetCaption(remainingTimeText(timeLimit(record.InstallerLevel)));
 }
 
 void Form1::ShuffleButtons()
 {
     Module1 &record = m_program.record();
     ui().Label2->SetCaption(
-        RemainingTimeText(Subtract(TimeLimit(record.InstallerLevel), record.TimeUsed)));
+        remainingTimeText(Subtract(timeLimit(record.InstallerLevel), record.TimeUsed)));
     if (Greater(record.RightClicks, Integer(14))) {
         record.InstallerLevel = Add(record.InstallerLevel, Integer(1));
         PrepareLevel();
-        if (!IsLoaded())
+        if (!isLoaded())
             return;
     }
     m_program.Reseed(m_program.SecondsSinceMidnight());
-    const Variant k = m_program.DrawFrom1To(3);
-    const Arrangement captions = ArrangementFor(k);
+    const Variant k = m_program.drawFrom1To(3);
+    const Arrangement captions = arrangementFor(k);
     Form1Controls &c = ui();
     c.Command1->setText(captions[0]);
     c.Command2->setText(captions[1]);
@@ -174,21 +174,21 @@ void Form1::Command4_Click()
 
 void Form1::Command1_Click()
 {
-    DrillButton_Click(*ui().Command1);
+    drillButtonClicked(*ui().Command1);
 }
 void Form1::Command2_Click()
 {
-    DrillButton_Click(*ui().Command2);
+    drillButtonClicked(*ui().Command2);
 }
 void Form1::Command3_Click()
 {
-    DrillButton_Click(*ui().Command3);
+    drillButtonClicked(*ui().Command3);
 }
 
-void Form1::DrillButton_Click(const QPushButton &button)
+void Form1::drillButtonClicked(const QPushButton &button)
 {
     Module1 &record = m_program.record();
-    if (Equal(Text(button.text()), Text(NextCaption()))) {
+    if (Equal(Text(button.text()), Text(nextCaption()))) {
         record.RightClicks = Add(record.RightClicks, Integer(1));
         record.TimeUsed = Subtract(record.TimeUsed, Integer(5));
     } else {
@@ -206,19 +206,19 @@ void Form1::Timer2_Timer()
 {
     Module1 &record = m_program.record();
     record.TimeUsed = Add(record.TimeUsed, Integer(1));
-    const Variant limit = TimeLimit(record.InstallerLevel);
-    ui().Label2->SetCaption(RemainingTimeText(Subtract(limit, record.TimeUsed)));
+    const Variant limit = timeLimit(record.InstallerLevel);
+    ui().Label2->SetCaption(remainingTimeText(Subtract(limit, record.TimeUsed)));
     if (GreaterOrEqual(record.TimeUsed,
                        Subtract(limit, Multiply(Integer(10), record.InstallerLevel)))) {
         // Qt keeps ticking while the box is open; the time-out must be reported once.
         ui().Timer1->stop();
         ui().Timer2->stop();
         m_program.ShowMessage(
-            tr("Time's out biatch! You scored %1 of 15.").arg(record.RightClicks.toText()));
+            tr("Time's out biatch! You scored %1 of 15.").arg(ToText(record.RightClicks)));
         record.RightClicks = Integer(0);
         record.InstallerLevel = Integer(1);
         Unload();
         Hide();
     }
-    m_program.mainWindow().SetCaption(ProgramTitle());
+    m_program.mainWindow().SetCaption(programTitle());
 }

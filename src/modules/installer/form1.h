@@ -37,7 +37,6 @@ public:
     static constexpr WindowName Name = WindowName::Form1;
     explicit Form1(Program &program);
 
-
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
@@ -47,11 +46,11 @@ public:
 
 protected:
     void Form_Load() override;
-    void ConnectControls(Form1Controls &controls) override;
+    void connectControls(Form1Controls &controls) override;
 
 private:
     void PrepareLevel();
     void ShuffleButtons();
     // The one handler behind the three drill buttons.
-    void DrillButton_Click(const QPushButton &button);
+    void drillButtonClicked(const QPushButton &button);
 };

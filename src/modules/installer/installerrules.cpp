@@ -7,18 +7,18 @@
 #include <algorithm>
 #include <limits>
 
-Variant TimeLimit(const Variant &level)
+Variant timeLimit(const Variant &level)
 {
     return Subtract(Integer(300), Multiply(Integer(10), level));
 }
 
-QString RemainingTimeText(const Variant &ticks)
+QString remainingTimeText(const Variant &ticks)
 {
     return QCoreApplication::translate("Form1", "Remaining time:%1 seconds.")
-        .arg(Divide(ticks, Integer(10)).toText());
+        .arg(ToText(Divide(ticks, Integer(10))));
 }
 
-int ShufflePeriod(const Variant &level)
+int shufflePeriod(const Variant &level)
 {
     Variant p = Subtract(Integer(1000), Multiply(Integer(10), level));
     if (Less(p, Integer(1)))
@@ -26,14 +26,14 @@ int ShufflePeriod(const Variant &level)
     return static_cast<int>(std::min<double>(p.toDouble(), std::numeric_limits<int>::max()));
 }
 
-QString NextCaption()
+QString nextCaption()
 {
     return QCoreApplication::translate("Form1", "Next");
 }
 
-Arrangement ArrangementFor(const Variant &k)
+Arrangement arrangementFor(const Variant &k)
 {
-    const QString next = NextCaption();
+    const QString next = nextCaption();
     const QString back = QCoreApplication::translate("Form1", "Back");
     const QString cancel = QCoreApplication::translate("Form1", "Cancel");
     const std::array<Arrangement, 3> arrangements{{

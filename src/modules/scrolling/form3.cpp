@@ -18,26 +18,26 @@ Form3::Form3(Program &program)
 {
 }
 
-void Form3::ConnectControls(Form3Controls &c)
+void Form3::connectControls(Form3Controls &c)
 {
-    On(c.Command1, &QPushButton::clicked, [this] { Command1_Click(); });
-    On(c.VScroll1, &QScrollBar::valueChanged, [this] { VScroll1_Change(); });
-    On(c.VScroll2, &QScrollBar::valueChanged, [this] { VScroll2_Change(); });
-    On(c.VScroll3, &QScrollBar::valueChanged, [this] { VScroll3_Change(); });
-    On(c.VScroll4, &QScrollBar::valueChanged, [this] { VScroll4_Change(); });
-    On(c.Timer1, &QTimer::timeout, [this] { Timer1_Timer(); });
+    on(c.Command1, &QPushButton::clicked, [this] { Command1_Click(); });
+    on(c.VScroll1, &QScrollBar::valueChanged, [this] { VScroll1_Change(); });
+    on(c.VScroll2, &QScrollBar::valueChanged, [this] { VScroll2_Change(); });
+    on(c.VScroll3, &QScrollBar::valueChanged, [this] { VScroll3_Change(); });
+    on(c.VScroll4, &QScrollBar::valueChanged, [this] { VScroll4_Change(); });
+    on(c.Timer1, &QTimer::timeout, [this] { Timer1_Timer(); });
     // The empty labels match the empty target from the start.
-    ColourValueLabels();
+    colourValueLabels();
 }
 
 void Form3::Command1_Click()
 {
     Form3Controls &c = ui();
     m_program.Reseed(m_program.SecondsSinceMidnight());
-    c.Label5->SetCaption(ToText(m_program.DrawFrom1To(10)));
-    ColourValueLabels();
+    c.Label5->SetCaption(ToText(m_program.drawFrom1To(10)));
+    colourValueLabels();
     for (QScrollBar *bar : c.bars())
-        bar->setValue(RoundToInteger(m_program.DrawFrom1To(10)));
+        bar->setValue(RoundToInteger(m_program.drawFrom1To(10)));
     c.Command1->setVisible(false);
     for (QScrollBar *bar : c.bars())
         bar->setEnabled(true);
@@ -48,8 +48,8 @@ void Form3::RollScrollDrift()
 {
     Variant &drift = m_program.record().ScrollDrift;
     m_program.Reseed(m_program.SecondsSinceMidnight());
-    drift = m_program.DrawFrom1To(2);
-    const Variant d = m_program.DrawFrom1To(2);
+    drift = m_program.drawFrom1To(2);
+    const Variant d = m_program.drawFrom1To(2);
     if (Equal(d, Integer(2)))
         drift = Multiply(drift, Integer(-1));
     if (Equal(d, Integer(1)))
@@ -58,19 +58,19 @@ void Form3::RollScrollDrift()
 
 void Form3::VScroll1_Change()
 {
-    ShowValue(ui().VScroll1, ui().Label1);
+    showValue(ui().VScroll1, ui().Label1);
 }
 void Form3::VScroll2_Change()
 {
-    ShowValue(ui().VScroll2, ui().Label2);
+    showValue(ui().VScroll2, ui().Label2);
 }
 void Form3::VScroll3_Change()
 {
-    ShowValue(ui().VScroll3, ui().Label3);
+    showValue(ui().VScroll3, ui().Label3);
 }
 void Form3::VScroll4_Change()
 {
-    ShowValue(ui().VScroll4, ui().Label4);
+    showValue(ui().VScroll4, ui().Label4);
 }
 
 void Form3::Timer1_Timer()
@@ -92,29 +92,29 @@ void Form3::Timer1_Timer()
     }
 
     // Touching a control of the closed drill would load it again.
-    if (IsLoaded()) {
+    if (isLoaded()) {
         for (QScrollBar *bar : ui().bars())
-            Drift(bar);
+            drift(bar);
     }
-    CountTick();
+    countTick();
 }
 
-void Form3::ColourValueLabels()
+void Form3::colourValueLabels()
 {
     const QString magic = ui().Label5->Caption();
     for (Label *label : ui().valueLabels()) {
         const bool matches = label->Caption() == magic;
-        label->SetForeColour(ColourOf(matches ? RgbColour(0, 180, 0) : RgbColour(0, 0, 0)));
+        label->SetForeColour(colourOf(matches ? RgbColour(0, 180, 0) : RgbColour(0, 0, 0)));
     }
 }
 
-void Form3::ShowValue(QScrollBar *bar, Label *label)
+void Form3::showValue(QScrollBar *bar, Label *label)
 {
     label->SetCaption(ToText(Integer(static_cast<qint16>(bar->value()))));
-    ColourValueLabels();
+    colourValueLabels();
 }
 
-void Form3::Drift(QScrollBar *bar)
+void Form3::drift(QScrollBar *bar)
 {
     RollScrollDrift();
     const Variant s =
@@ -125,7 +125,7 @@ void Form3::Drift(QScrollBar *bar)
 
 // The counter stops at the top of its 16-bit range instead of wrapping round,
 // which would turn nine hours of drifting into a large bonus.
-void Form3::CountTick()
+void Form3::countTick()
 {
     if (ScrollTicks < std::numeric_limits<qint16>::max())
         ++ScrollTicks;

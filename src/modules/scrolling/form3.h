@@ -30,16 +30,16 @@ public:
     void VScroll4_Change();
 
 protected:
-    void ConnectControls(Form3Controls &controls) override;
+    void connectControls(Form3Controls &controls) override;
 
 private:
     void RollScrollDrift();
     // Labels a value green exactly while it shows the target. Runs whenever a
     // caption changes, which keeps the rule without polling.
-    void ColourValueLabels();
-    void ShowValue(QScrollBar *bar, Label *label);
-    void Drift(QScrollBar *bar);
-    void CountTick();
+    void colourValueLabels();
+    void showValue(QScrollBar *bar, Label *label);
+    void drift(QScrollBar *bar);
+    void countTick();
 
     qint16 ScrollTicks = 0;
 };

@@ -30,28 +30,28 @@ const std::array<const char *, 3> Sentences = {
                       "and the green light said, May it be yellow!"),
 };
 
-template<class Widget> Widget *Named(Widget *widget, const char *name)
+template<class Widget> Widget *named(Widget *widget, const char *name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
 }
 
-template<class Widget> Widget *Place(Widget *widget, const char *name, const QRect &geometry)
+template<class Widget> Widget *place(Widget *widget, const char *name, const QRect &geometry)
 {
     widget->setGeometry(geometry);
-    return Named(widget, name);
+    return named(widget, name);
 }
 
-Label *DesignLabel(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
+Label *designLabel(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
                    const QFont &font)
 {
-    auto *label = Place(new Label(parent, caption), name, geometry);
+    auto *label = place(new Label(parent, caption), name, geometry);
     label->setFont(font);
     label->setWordWrap(true);
     return label;
 }
 
-void SetColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
@@ -59,55 +59,55 @@ void SetColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 }
 
 // A sentence number drawn as IntPart(RandomUnit() x 3) + 1.
-QString Sentence(const Variant &number)
+QString sentence(const Variant &number)
 {
     const auto index = static_cast<std::size_t>(number.toDouble()) - 1;
     return Form2::tr(Sentences.at(std::min<std::size_t>(index, Sentences.size() - 1)));
 }
 
-Variant Draw(Program &program, qint16 outOf)
+Variant draw(Program &program, qint16 outOf)
 {
     program.Reseed(program.SecondsSinceMidnight());
-    return program.DrawFrom1To(outOf);
+    return program.drawFrom1To(outOf);
 }
 
 } // namespace
 
 Form2Controls::Form2Controls(QWidget *client)
-    : Picture1(Named(BannerPicture(client, TwipsRect(120, 120, 2295, 4575)), "Picture1")),
-      Frame1(Named(DesignFrame(client, Form2::tr("Please retype the following text"),
-                               TwipsRect(2520, 120, 7095, 1455), DesignFont("Verdana", 6.75)),
+    : Picture1(named(bannerPicture(client, twipsRect(120, 120, 2295, 4575)), "Picture1")),
+      Frame1(named(designFrame(client, Form2::tr("Please retype the following text"),
+                               twipsRect(2520, 120, 7095, 1455), designFont("Verdana", 6.75)),
                    "Frame1")),
-      Label1(DesignLabel(Frame1, "Label1",
+      Label1(designLabel(Frame1, "Label1",
                          Form2::tr("Just try to retype the text shown in this frame in the "
                                    "textbox below."),
-                         TwipsRect(120, 240, 6855, 1095), DesignFont("Verdana", 8.25))),
-      Label2(DesignLabel(client, "Label2", Form2::tr("Elapsed time:"),
-                         TwipsRect(2520, 1680, 4095, 255), DesignFont("Verdana", 8.25))),
-      Label4(DesignLabel(client, "Label4", Form2::tr("Chars / second:"),
-                         TwipsRect(2520, 1920, 4095, 255), DesignFont("Verdana", 8.25))),
+                         twipsRect(120, 240, 6855, 1095), designFont("Verdana", 8.25))),
+      Label2(designLabel(client, "Label2", Form2::tr("Elapsed time:"),
+                         twipsRect(2520, 1680, 4095, 255), designFont("Verdana", 8.25))),
+      Label4(designLabel(client, "Label4", Form2::tr("Chars / second:"),
+                         twipsRect(2520, 1920, 4095, 255), designFont("Verdana", 8.25))),
       // Built before Command1 so that the button covers it until START hides the button.
-      Label3(DesignLabel(client, "Label3", Form2::tr("SCORE:"), TwipsRect(6840, 1680, 2535, 495),
-                         DesignFont("Arial", 20.25))),
-      Command1(Place(new QPushButton(Form2::tr("START"), client), "Command1",
-                     TwipsRect(6840, 1680, 1695, 495))),
-      Text1(Place(new TextBox(client), "Text1", TwipsRect(2520, 2280, 7095, 2415))),
+      Label3(designLabel(client, "Label3", Form2::tr("SCORE:"), twipsRect(6840, 1680, 2535, 495),
+                         designFont("Arial", 20.25))),
+      Command1(place(new QPushButton(Form2::tr("START"), client), "Command1",
+                     twipsRect(6840, 1680, 1695, 495))),
+      Text1(place(new TextBox(client), "Text1", twipsRect(2520, 2280, 7095, 2415))),
       startTimer(new QTimer(client))
 {
     // The frame's caption colour would pass on to the label inside, which keeps the usual one.
-    SetColour(Frame1, QPalette::WindowText, QApplication::palette().color(QPalette::Highlight));
+    setColour(Frame1, QPalette::WindowText, QApplication::palette().color(QPalette::Highlight));
     Label1->SetForeColour(QApplication::palette().color(QPalette::WindowText));
 
-    Label3->SetForeColour(ColourOf(RgbColour(255, 0, 0)));
+    Label3->SetForeColour(colourOf(RgbColour(255, 0, 0)));
 
-    Command1->setFont(DesignFont("Verdana", 14.25));
-    SetColour(Command1, QPalette::Button, ColourOf(RgbColour(224, 224, 224)));
+    Command1->setFont(designFont("Verdana", 14.25));
+    setColour(Command1, QPalette::Button, colourOf(RgbColour(224, 224, 224)));
     Command1->setToolTip(Form2::tr("Press this button to start the exercise!"));
 
-    SetColour(Text1, QPalette::Base, ColourOf(RgbColour(224, 224, 224)));
+    setColour(Text1, QPalette::Base, colourOf(RgbColour(224, 224, 224)));
     QWidget::setTabOrder(Text1, Command1);
 
-    Speak({{Text1, Form2::tr("Typing box"), Form2::tr("Retype the sentence here")},
+    speak({{Text1, Form2::tr("Typing box"), Form2::tr("Retype the sentence here")},
            {Label1, QString(), Form2::tr("Sentence to retype")}});
 
     startTimer->setObjectName(QStringLiteral("startTimer"));
@@ -121,11 +121,11 @@ Form2::Form2(Program &program)
 {
 }
 
-void Form2::ConnectControls(Form2Controls &controls)
+void Form2::connectControls(Form2Controls &controls)
 {
-    On(controls.Command1, &QPushButton::clicked, [this] { Command1_Click(); });
-    On(controls.startTimer, &QTimer::timeout, [this] { startTimer_Timer(); });
-    On(controls.Text1, &TextBox::Change, [this] { Text1_Change(); });
+    on(controls.Command1, &QPushButton::clicked, [this] { Command1_Click(); });
+    on(controls.startTimer, &QTimer::timeout, [this] { startTimer_Timer(); });
+    on(controls.Text1, &TextBox::Change, [this] { Text1_Change(); });
 }
 
 void Form2::Form_Load()
@@ -137,8 +137,8 @@ void Form2::Command1_Click()
 {
     ui().Command1->setVisible(false);
     ui().Text1->setEnabled(true);
-    const Variant k = Draw(m_program, 3);
-    ui().Label1->SetCaption(Sentence(k));
+    const Variant k = draw(m_program, 3);
+    ui().Label1->SetCaption(sentence(k));
     ui().startTimer->start();
 }
 
@@ -152,14 +152,14 @@ void Form2::startTimer_Timer()
     const Variant n = Double(double(ui().Text1->TextLength()));
     const Variant rate = Divide(n, Integer(TypingSeconds));
     const Variant whole = IntPart(rate);
-    ui().Label4->SetCaption(tr("Chars / second: %1").arg(whole.toText()));
+    ui().Label4->SetCaption(tr("Chars / second: %1").arg(ToText(whole)));
 
-    const Variant r = Draw(m_program, 5);
+    const Variant r = draw(m_program, 5);
     if (Equal(r, Integer(3))) {
-        const Variant c = Draw(m_program, 128);
+        const Variant c = draw(m_program, 128);
         ui().Text1->SetText(ui().Text1->Text() + CharOf(int(c.toDouble())));
         // The appended character completed the drill and the window has closed.
-        if (!IsLoaded())
+        if (!isLoaded())
             return;
     }
 
@@ -170,7 +170,7 @@ void Form2::startTimer_Timer()
 
 void Form2::Text1_Change()
 {
-    if (!ui().Text1->TextEquals(ui().Label1->Caption()))
+    if (!ui().Text1->textEquals(ui().Label1->Caption()))
         return;
     // Ticks go on while the message is open and change the score that is added after it.
     m_program.ShowMessage(tr("You have completed this module!"));

@@ -47,6 +47,6 @@ public:
     void Text1_Change();
 
 protected:
-    void ConnectControls(Form2Controls &controls) override;
+    void connectControls(Form2Controls &controls) override;
     void Form_Load() override;
 };

@@ -15,17 +15,17 @@ constexpr char16_t FirstControlPicture = 0x2400;
 constexpr char16_t DeletePicture = 0x2421;
 constexpr char16_t Delete = 0x7F;
 
-bool IsControl(char16_t c)
+bool isControl(char16_t c)
 {
     return (c >= 1 && c < 0x20) || c == Delete;
 }
 
-QChar PictureOf(char16_t control)
+QChar pictureOf(char16_t control)
 {
     return QChar(control == Delete ? DeletePicture : char16_t(FirstControlPicture + control));
 }
 
-QChar ControlOf(QChar shown)
+QChar controlOf(QChar shown)
 {
     const char16_t c = shown.unicode();
     if (c == DeletePicture)
@@ -37,7 +37,7 @@ QChar ControlOf(QChar shown)
 
 // How the box shows a text, and which text a shown one stands for; a line
 // break between shown lines stands for a carriage return and a line feed.
-QString ShownText(const QString &text)
+QString shownText(const QString &text)
 {
     QString shown;
     shown.reserve(text.size());
@@ -47,7 +47,7 @@ QString ShownText(const QString &text)
             shown.append(QLatin1Char('\n'));
             ++i;
         } else {
-            shown.append(IsControl(c) ? PictureOf(c) : QChar(c));
+            shown.append(isControl(c) ? pictureOf(c) : QChar(c));
         }
     }
     return shown;
@@ -55,35 +55,35 @@ QString ShownText(const QString &text)
 
 // A pasted text as the box shows it: each line break, of whatever kind, breaks
 // the line as Enter does; every other control character is its picture.
-QString ShownPaste(QString text)
+QString shownPaste(QString text)
 {
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     for (QChar &c : text)
-        if (c != QLatin1Char('\n') && IsControl(c.unicode()))
-            c = PictureOf(c.unicode());
+        if (c != QLatin1Char('\n') && isControl(c.unicode()))
+            c = pictureOf(c.unicode());
     return text;
 }
 
 // A key that sends a control character of its own rather than editing: not
 // Backspace, Delete, Escape, Tab or Enter, nor a shortcut.
-bool TypesControl(const QKeyEvent &event)
+bool typesControl(const QKeyEvent &event)
 {
     static const QList<int> editingKeys = {Qt::Key_Backspace, Qt::Key_Delete,  Qt::Key_Escape,
                                            Qt::Key_Tab,       Qt::Key_Backtab, Qt::Key_Return,
                                            Qt::Key_Enter};
     const QString text = event.text();
-    return text.size() == 1 && IsControl(text.at(0).unicode()) &&
+    return text.size() == 1 && isControl(text.at(0).unicode()) &&
            !editingKeys.contains(event.key()) &&
            !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
 
-QString TextOfShown(QStringView shownLine)
+QString textOfShown(QStringView shownLine)
 {
     QString text;
     text.reserve(shownLine.size());
     for (QChar c : shownLine)
-        text.append(ControlOf(c));
+        text.append(controlOf(c));
     return text;
 }
 
@@ -103,7 +103,7 @@ QString TextBox::Text() const
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
         if (block != document()->begin())
             text.append(LineBreak);
-        text.append(TextOfShown(block.text()));
+        text.append(textOfShown(block.text()));
     }
     return text;
 }
@@ -115,10 +115,10 @@ void TextBox::SetText(const QString &text)
     if (text.startsWith(current)) {
         // Appending leaves what is shown alone, so a megabyte of text is not laid out again.
         cursor.movePosition(QTextCursor::End);
-        cursor.insertText(ShownText(text.sliced(current.size())));
+        cursor.insertText(shownText(text.sliced(current.size())));
     } else {
         cursor.select(QTextCursor::Document);
-        cursor.insertText(ShownText(text));
+        cursor.insertText(shownText(text));
     }
     cursor.movePosition(QTextCursor::Start);
     setTextCursor(cursor);
@@ -132,7 +132,7 @@ qsizetype TextBox::TextLength() const
     return qsizetype(doc->characterCount()) - 1 + (doc->blockCount() - 1);
 }
 
-bool TextBox::TextEquals(const QString &text) const
+bool TextBox::textEquals(const QString &text) const
 {
     return TextLength() == text.size() && Text() == text;
 }
@@ -142,15 +142,15 @@ void TextBox::insertFromMimeData(const QMimeData *source)
     if (!source->hasText())
         return;
     QMimeData shown;
-    shown.setText(ShownPaste(source->text()));
+    shown.setText(shownPaste(source->text()));
     QPlainTextEdit::insertFromMimeData(&shown);
 }
 
 void TextBox::keyPressEvent(QKeyEvent *event)
 {
     // The editor would drop a typed control character; it goes in as its picture.
-    if (TypesControl(*event)) {
-        insertPlainText(PictureOf(event->text().at(0).unicode()));
+    if (typesControl(*event)) {
+        insertPlainText(pictureOf(event->text().at(0).unicode()));
         event->accept();
         return;
     }

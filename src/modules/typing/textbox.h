@@ -19,7 +19,7 @@ public:
     // The length of Text(), without building it.
     qsizetype TextLength() const;
     // Whether Text() equals text; reads the box only when the lengths agree.
-    bool TextEquals(const QString &text) const;
+    bool textEquals(const QString &text) const;
 
 signals:
     // The text has changed, by typing, pasting, deleting or SetText.

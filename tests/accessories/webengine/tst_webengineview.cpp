@@ -20,9 +20,9 @@ namespace {
 const QByteArray StartPath =
     QUrl(Form5::StartAddress).toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority);
 
-QByteArray Page(const QByteArray &title, const QByteArray &script = {})
+QByteArray page(const QByteArray &title, const QByteArray &script = {})
 {
-    return Response("Content-Type: text/html\r\n",
+    return response("Content-Type: text/html\r\n",
                     "<title>" + title + "</title><script>" + script + "</script>");
 }
 
@@ -73,22 +73,22 @@ public:
             QDir(FreshRoot.path()).mkdir(name);
             qputenv(name.toLatin1(), FreshRoot.filePath(name).toLocal8Bit());
         }
-        WebViewModule::PrepareApplication();
+        WebViewModule::prepareApplication();
     }
 
 private slots:
     void init()
     {
-        m_test = TestProgram::WithRealDialogs();
+        m_test = TestProgram::withRealDialogs();
         Program &program = *m_test->program;
-        program.RegisterWindow(WindowName::Form5,
+        program.registerWindow(WindowName::Form5,
                                [](Program &p) { return std::make_unique<Form5>(p); });
-        RegisterPlaceholders(program);
+        registerPlaceholders(program);
         program.mainWindow().Load();
         program.mainWindow().widget()->show();
-        browser().SetWebViewFactory(
-            [this](QWidget *parent) { return m_module.CreateView(parent); });
-        m_server.responses = {{StartPath, {Page("start")}}};
+        browser().setWebViewFactory(
+            [this](QWidget *parent) { return m_module.createView(parent); });
+        m_server.responses = {{StartPath, {page("start")}}};
         m_server.asked.clear();
     }
     void cleanup()
@@ -158,9 +158,9 @@ private slots:
         QFETCH(QByteArray, script);
         QFETCH(bool, killRenderer);
         const QByteArray body(2 << 20, 'x');
-        m_server.responses["/report.asp"] = {Response("Content-Disposition: attachment\r\n", body)};
-        m_server.responses["/setup.zip"] = {Response("Content-Type: application/zip\r\n", body)};
-        m_server.responses[StartPath] = {Page("held", script), Page("start")};
+        m_server.responses["/report.asp"] = {response("Content-Disposition: attachment\r\n", body)};
+        m_server.responses["/setup.zip"] = {response("Content-Type: application/zip\r\n", body)};
+        m_server.responses[StartPath] = {page("held", script), page("start")};
         QWebEngineView *view = openOnLoadedPage();
         QVERIFY(view);
         QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {},
@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
 
         // The program's own box, then the start page again.
-        CloseModalBoxAfter(300);
+        closeModalBoxAfter(300);
         QTest::keyClick(inBrowser<QLineEdit>(), Qt::Key_Return);
         QTRY_COMPARE_WITH_TIMEOUT(view->title(), QStringLiteral("start"), 20000);
         QCOMPARE(m_server.asked.count(StartPath), 2);

@@ -25,15 +25,15 @@ private:
     QStringList prompts() { return m_test->dialogs->prompts(); }
     QString remaining() { return ui().Label2->Caption(); }
     int runningClocks() { return ui().Timer1->isActive() + ui().Timer2->isActive(); }
-    static Variant Int(int value) { return Integer(static_cast<qint16>(value)); }
+    static Variant integer(int value) { return Integer(static_cast<qint16>(value)); }
     static QString line(double s) { return QString("Remaining time:%1 seconds.").arg(s); }
 
     void startProgram(std::unique_ptr<TestProgram> test)
     {
         m_test = std::move(test);
-        program().RegisterWindow(Form1::Name,
+        program().registerWindow(Form1::Name,
                                  [](Program &p) { return std::make_unique<Form1>(p); });
-        RegisterPlaceholders(program());
+        registerPlaceholders(program());
         frame().Load();
         frame().widget()->show();
     }
@@ -75,8 +75,8 @@ private:
         QCOMPARE(remaining(), line(seconds));
         QCOMPARE(shownButtons(), QStringList{"START"});
         QCOMPARE(runningClocks(), 0);
-        QCOMPARE(record().RightClicks, Int(0));
-        QCOMPARE(record().TimeUsed, Int(0));
+        QCOMPARE(record().RightClicks, integer(0));
+        QCOMPARE(record().TimeUsed, integer(0));
     }
 
 private slots:
@@ -93,7 +93,7 @@ private slots:
         m_test->dialogs->whileOpen = [this] {
             QCOMPARE(runningClocks(), 0);
             // Only the module's completion hides the window before its box.
-            QCOMPARE(form().IsVisible(), record().InstallerLevel != Int(0));
+            QCOMPARE(form().isVisible(), record().InstallerLevel != integer(0));
         };
         play("M");
         // Loaded at start-up with level 0, and not prepared again by the menu.
@@ -104,7 +104,7 @@ private slots:
             play(">");
             QCOMPARE(runningClocks(), 2);
             play("L");
-            QCOMPARE(record().TotalScore, Int(score));
+            QCOMPARE(record().TotalScore, integer(score));
             verifyReady(level, seconds);
             QCOMPARE(ui().Timer1->interval(), period);
         }
@@ -112,11 +112,11 @@ private slots:
                                          "You finished level 2.Get ready for the next one!",
                                          "You have completed this module!"}));
         QVERIFY(frame().Guiden.Checked());
-        QVERIFY(form().IsLoaded() && !form().IsVisible());
+        QVERIFY(form().isLoaded() && !form().isVisible());
         play("M");
         QCOMPARE(prompts().last(), "You are already done with this module!");
-        QVERIFY(!form().IsVisible());
-        QCOMPARE(record().TotalScore, Int(135));
+        QVERIFY(!form().isVisible());
+        QCOMPARE(record().TotalScore, integer(135));
     }
 
     void arrangements_data()
@@ -159,7 +159,7 @@ private slots:
         QFETCH(QString, moves);
         QFETCH(double, seconds);
         play("M>");
-        record().TimeUsed = Int(timeUsed);
+        record().TimeUsed = integer(timeUsed);
         frame().SetCaption("other");
         play(moves);
         QCOMPARE(remaining(), line(seconds));
@@ -198,9 +198,9 @@ private slots:
                  QStringList{QString("Time's out biatch! You scored %1 of 15.").arg(rightClicks)});
         QCOMPARE(lineWhileOpen, line(levelsDone + 1)); // the level's seconds still left
         QCOMPARE(frame().Caption(), "Thornax Windows Trainer");
-        QCOMPARE(record().TotalScore, Int(score));
+        QCOMPARE(record().TotalScore, integer(score));
         QVERIFY(!frame().Guiden.Checked());
-        QVERIFY(form().IsLoaded() && !form().IsVisible());
+        QVERIFY(form().isLoaded() && !form().isVisible());
         // Loaded afresh: level 1 prepared, the rules written once.
         verifyReady(1, 29);
         QCOMPARE(ui().Label1->Caption().count(u'\r'), 3);
@@ -210,10 +210,10 @@ private slots:
     {
         play("M>RRRR");
         form().subWindow()->close();
-        QVERIFY(!form().IsLoaded());
+        QVERIFY(!form().isLoaded());
         play("M"); // reopening banks the abandoned clicks
-        QVERIFY(form().IsVisible());
-        QCOMPARE(record().TotalScore, Int(4));
+        QVERIFY(form().isVisible());
+        QCOMPARE(record().TotalScore, integer(4));
         verifyReady(1, 29);
         // The menu resets the level mid-level but leaves the drill running.
         play(">L>RRRRM");
@@ -221,7 +221,7 @@ private slots:
         play("T");
         QCOMPARE(remaining(), line(30.9)); // level 1's limit
         play(QString(11, u'R'));
-        QCOMPARE(record().TotalScore, Int(4 + 30 + 30)); // banked at level 2 again
+        QCOMPARE(record().TotalScore, integer(4 + 30 + 30)); // banked at level 2 again
     }
 
     // Qt delivers timer events while a modal box is open: with the real box and
@@ -235,7 +235,7 @@ private slots:
     void realBoxesStopTheClocks()
     {
         QFETCH(bool, timeOut);
-        startProgram(TestProgram::WithRealDialogs());
+        startProgram(TestProgram::withRealDialogs());
         play("M>");
         // Whether a box is open, time used and shuffles so far, a second after it opened.
         QList<double> seen;
@@ -244,13 +244,13 @@ private slots:
                 double(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()) != nullptr),
                 record().TimeUsed.toDouble(), double(m_test->random->seeds.size())};
         });
-        CloseModalBoxAfter(1500);
+        closeModalBoxAfter(1500);
         if (timeOut) {
-            record().TimeUsed = Int(278);
-            QTRY_COMPARE_WITH_TIMEOUT(record().TimeUsed, Int(0), 3000);
-            QVERIFY(!form().IsVisible());
+            record().TimeUsed = integer(278);
+            QTRY_COMPARE_WITH_TIMEOUT(record().TimeUsed, integer(0), 3000);
+            QVERIFY(!form().isVisible());
         } else {
-            record().RightClicks = Int(14);
+            record().RightClicks = integer(14);
             play("R");
         }
         QCOMPARE(seen, QList<double>({1, timeOut ? 280.0 : 0.0, 1}));

@@ -19,7 +19,7 @@
 #include <utility>
 
 // Where a part of the bar (arrow, trough, thumb) is drawn.
-static QRect PartOf(QScrollBar *bar, QStyle::SubControl part)
+static QRect partOf(QScrollBar *bar, QStyle::SubControl part)
 {
     QStyleOptionSlider option;
     option.initFrom(bar);
@@ -46,10 +46,10 @@ private:
     void startProgram(std::unique_ptr<TestProgram> test)
     {
         m_test = std::move(test);
-        program().RegisterWindow(WindowName::Form3,
+        program().registerWindow(WindowName::Form3,
                                  [](Program &p) { return std::make_unique<Form3>(p); });
-        RegisterPlaceholders(program());
-        program().Start();
+        registerPlaceholders(program());
+        program().start();
     }
 
     void open() { program().mainWindow().Scroll_Click(); }
@@ -93,7 +93,7 @@ private:
     {
         QCOMPARE(total(), Integer(score));
         QVERIFY(program().mainWindow().Scroll.Checked());
-        QVERIFY(!form().IsLoaded());
+        QVERIFY(!form().isLoaded());
     }
 
 private slots:
@@ -106,7 +106,7 @@ private slots:
     void drillClosedEarlyAndReopened()
     {
         const auto verifyReady = [this](int ticks) {
-            QVERIFY(form().IsVisible());
+            QVERIFY(form().isVisible());
             QCOMPARE(form().Caption(), QStringLiteral("Module 3: Scroll"));
             QCOMPARE(ui().Command1->text(), QStringLiteral("START"));
             QVERIFY(ui().Command1->isVisible());
@@ -140,7 +140,7 @@ private slots:
 
         tick(2);
         form().subWindow()->close();
-        QVERIFY(!form().IsLoaded());
+        QVERIFY(!form().isLoaded());
         QVERIFY(!program().mainWindow().Scroll.Checked());
         QCOMPARE(total(), Integer(0));
         open();
@@ -186,8 +186,8 @@ private slots:
             QVERIFY((bar->focusPolicy() & Qt::StrongFocus) == Qt::StrongFocus);
         const auto [byArrow, byTrough, byWheel, byThumb] = ui().bars();
         QTest::mouseClick(byArrow, Qt::LeftButton, {},
-                          PartOf(byArrow, QStyle::SC_ScrollBarAddLine).center());
-        QRect thumb = PartOf(byTrough, QStyle::SC_ScrollBarSlider);
+                          partOf(byArrow, QStyle::SC_ScrollBarAddLine).center());
+        QRect thumb = partOf(byTrough, QStyle::SC_ScrollBarSlider);
         QTest::mouseClick(byTrough, Qt::LeftButton, {}, {thumb.center().x(), thumb.bottom() + 4});
         const QPointF middle = byWheel->rect().center();
         QWheelEvent wheel(middle, byWheel->mapToGlobal(middle), {}, {0, -120}, Qt::NoButton,
@@ -195,7 +195,7 @@ private slots:
         QApplication::sendEvent(byWheel, &wheel);
         QCOMPARE(shown(), (QStringList{"6", "6", "6", "5"}));
 
-        thumb = PartOf(byThumb, QStyle::SC_ScrollBarSlider);
+        thumb = partOf(byThumb, QStyle::SC_ScrollBarSlider);
         const QPoint bottom(thumb.center().x(), byThumb->height() - 1);
         QTest::mousePress(byThumb, Qt::LeftButton, {}, thumb.center());
         QTest::mouseMove(byThumb, bottom);
@@ -257,7 +257,7 @@ private slots:
         tick();
         QVERIFY(m_test->dialogs->messages.isEmpty());
         QVERIFY(!program().mainWindow().Scroll.Checked());
-        QVERIFY(form().IsVisible());
+        QVERIFY(form().isVisible());
     }
 
     // A tick that comes while another window's box is open is dropped: it would open a second
@@ -277,7 +277,7 @@ private slots:
 
     void completesOnceWithARealBoxAndTimer()
     {
-        startProgram(TestProgram::WithRealDialogs());
+        startProgram(TestProgram::withRealDialogs());
         open();
         start(3, {3, 3, 3, 3});
 
@@ -312,7 +312,7 @@ private slots:
         QCOMPARE(m_test->dialogs->prompts(),
                  (QStringList{"You have completed this module!",
                               "You are already done with this module!"}));
-        QVERIFY(!form().IsLoaded());
+        QVERIFY(!form().isLoaded());
         QCOMPARE(total(), Integer(500));
     }
 };

@@ -50,9 +50,9 @@ private:
     void setUpProgram(std::unique_ptr<TestProgram> test)
     {
         m_test = std::move(test);
-        program().RegisterWindow(Form2::Name,
+        program().registerWindow(Form2::Name,
                                  [](Program &p) { return std::make_unique<Form2>(p); });
-        RegisterPlaceholders(program());
+        registerPlaceholders(program());
         program().mainWindow().Load();
     }
     void open() { program().mainWindow().mnuTyping_Click(); }
@@ -77,7 +77,7 @@ private:
             QCOMPARE(m_test->dialogs->prompts(), QStringList{Done});
         QVERIFY(program().mainWindow().mnuTyping.Checked());
         QCOMPARE(program().record().TotalScore, totalScore);
-        QVERIFY(!form().IsLoaded());
+        QVERIFY(!form().isLoaded());
     }
 
 private slots:
@@ -214,7 +214,7 @@ private slots:
         open();
         QCOMPARE(m_test->dialogs->prompts(),
                  (QStringList{Done, QStringLiteral("You are already done with this module!")}));
-        QVERIFY(!form().IsLoaded());
+        QVERIFY(!form().isLoaded());
     }
 
     // Every code the tick may append stands in the box as one character that can be deleted, and
@@ -296,7 +296,7 @@ private slots:
         tick();
         tick();
         form().subWindow()->close();
-        QVERIFY(!form().IsLoaded());
+        QVERIFY(!form().isLoaded());
         QVERIFY(noMessage());
         QCOMPARE(program().record().TotalScore, Integer(0));
 
@@ -329,7 +329,7 @@ private slots:
 
     void oneCompletionWithTheRealMessageBoxAndTimer()
     {
-        setUpProgram(TestProgram::WithRealDialogs());
+        setUpProgram(TestProgram::withRealDialogs());
         open();
         start();
         timer()->setInterval(100);
@@ -343,7 +343,7 @@ private slots:
                 boxes.insert(box);
         });
         watch.start(10);
-        CloseModalBoxAfter(1000);
+        closeModalBoxAfter(1000);
         box()->insertPlainText(Fox);
 
         QCOMPARE(boxes.size(), 1);

@@ -41,7 +41,7 @@ private slots:
         box.SetText(text);
         QCOMPARE(box.Text(), text);
         QCOMPARE(box.TextLength(), text.size());
-        QVERIFY(box.TextEquals(text));
+        QVERIFY(box.textEquals(text));
         QCOMPARE(box.document()->blockCount(), shownLines);
         QCOMPARE(changes.size(), 1);
         QCOMPARE(box.textCursor().position(), 0);
