@@ -70,7 +70,7 @@ private slots:
     void bannerIsDrawnWhenFirstShown()
     {
         QWidget window;
-        QLabel *banner = bannerPicture(&window, twipsRect(120, 120, 2295, 4575));
+        QLabel *banner = bannerPicture(&window, {120, 120, 2295, 4575});
         QVERIFY(banner->pixmap().isNull());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
