@@ -6,6 +6,37 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QOpenGLContext>
+
+// Qt's own hook for the context that every OpenGL context of the program
+// shares; the engine looks for it when it is loaded.
+QT_BEGIN_NAMESPACE
+Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
+QT_END_NAMESPACE
+
+namespace {
+
+// The engine draws through OpenGL contexts that share with one made for the
+// whole program. Qt would make that context with the application object when
+// asked to beforehand, and so every start would pay for an OpenGL driver the
+// browser may never use; made here, only opening the browser pays.
+void shareOpenGLContexts()
+{
+    if (qt_gl_global_share_context() || !qobject_cast<QGuiApplication *>(qApp))
+        return;
+    auto *context = new QOpenGLContext(qApp);
+    if (!context->create()) {
+        delete context;
+        return;
+    }
+    qt_gl_set_global_share_context(context);
+    QObject::connect(context, &QObject::destroyed,
+                     [] { qt_gl_set_global_share_context(nullptr); });
+}
+
+} // namespace
 
 WebViewModule::WebViewModule(QStringList folders) : m_folders(std::move(folders)) {}
 
@@ -18,10 +49,8 @@ QStringList WebViewModule::defaultFolders()
 
 void WebViewModule::prepareApplication()
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
-    // Mesa reads its switch once, when the first context is made; the shared
-    // context above is made with the application object.
+    // Mesa reads its switch once, when the program's first context is made.
     qputenv("MESA_SHADER_CACHE_DISABLE", "true");
 }
 
@@ -50,6 +79,7 @@ WebViewPlugin *WebViewModule::loadedPlugin()
             return nullptr;
         }
         m_loader.setFileName(path);
+        shareOpenGLContexts();
     }
     auto *plugin = qobject_cast<WebViewPlugin *>(m_loader.instance());
     if (!plugin)

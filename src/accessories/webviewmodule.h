@@ -20,8 +20,7 @@ public:
     WebView *createView(QWidget *parent);
 
     // What the engine needs settled before the application object exists:
-    // OpenGL contexts shared with it, and no shader cache of Qt's or of the
-    // graphics driver's written to disk.
+    // no shader cache of Qt's or of the graphics driver's written to disk.
     static void prepareApplication();
 
     // Beside the program (the build tree), then the installed library folder.
