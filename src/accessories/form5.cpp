@@ -1,8 +1,8 @@
 #include "form5.h"
 
 #include "accessibility.h"
-#include "colours.h"
 #include "design.h"
+#include "designcontrols.h"
 #include "program.h"
 #include "valuerules.h"
 
@@ -10,16 +10,13 @@
 #include <QVBoxLayout>
 
 Form5Controls::Form5Controls(QWidget *client)
-    : WebBrowser1Site(new QWidget(client)), Text1(new QLineEdit(client))
+    : WebBrowser1Site(placed(new QWidget(client), "WebBrowser1", {0, 240, 8415, 6255})),
+      Text1(placed(new QLineEdit(client), "Text1", {0, 0, 8415, 285}))
 {
-    WebBrowser1Site->setObjectName(QStringLiteral("WebBrowser1"));
-    WebBrowser1Site->setGeometry(twipsRect(0, 240, 8415, 6255));
     auto *layout = new QVBoxLayout(WebBrowser1Site);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twipsRect(0, 0, 8415, 285));
-    setFaceColour(Text1, colourOf(RgbColour(224, 224, 224)));
+    setDesignColour(Text1, QPalette::Base, colourOf(RgbColour(224, 224, 224)));
     Text1->setText(Form5::SiteRoot);
     speak({{Text1, Form5::tr("Address")}});
 }

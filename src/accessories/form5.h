@@ -9,6 +9,7 @@ class Program;
 class QLineEdit;
 class QWidget;
 
+// The browser window's controls, as the window's design lays them out.
 struct Form5Controls
 {
     explicit Form5Controls(QWidget *client);

@@ -1,8 +1,8 @@
 #include "form4.h"
 
 #include "accessibility.h"
-#include "colours.h"
 #include "design.h"
+#include "designcontrols.h"
 #include "label.h"
 #include "pictures.h"
 #include "program.h"
@@ -40,14 +40,6 @@ protected:
     }
 };
 
-Label *newLabel(QWidget *client, const QString &caption, QRect geometry, const QFont &font)
-{
-    auto *label = new Label(client, caption);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    return label;
-}
-
 // The certificate made out to the name.
 QString certificateText(const QString &name)
 {
@@ -82,33 +74,28 @@ QString isolated(const QString &name)
 } // namespace
 
 Form4Controls::Form4Controls(QWidget *client)
-    : Label1(newLabel(client, Form4::tr("ThorNax Certificate"), twipsRect(0, 120, 6855, 855),
-                      designFont(QStringLiteral("Times New Roman"), 36, FontStyle::BoldItalic))),
-      Image1(new QLabel(client)),
-      Label3(newLabel(client,
-                      //: %1 is the trade mark sign.
-                      Form4::tr("Windows%1 is a registered trademark of Microsoft%1 Coporation")
-                          .arg(CharOf(153)),
-                      twipsRect(0, 7320, 6855, 255), designFont(QStringLiteral("Verdana"), 6))),
-      Label2(new WrappingLabel(client))
+    : Label1(designLabel(client, "Label1", Form4::tr("ThorNax Certificate"), {0, 120, 6855, 855},
+                         designFont("Times New Roman", 36, FontStyle::BoldItalic))),
+      Image1(placed(new QLabel(client), "Image1", {1560, 1200, 3840, 3840})),
+      Label3(designLabel(client, "Label3",
+                         //: %1 is the trade mark sign.
+                         Form4::tr("Windows%1 is a registered trademark of Microsoft%1 Coporation")
+                             .arg(CharOf(153)),
+                         {0, 7320, 6855, 255}, designFont("Verdana", 6))),
+      Label2(placed<Label>(new WrappingLabel(client), "Label2", {240, 5280, 6495, 1695}))
 {
-    Label1->setObjectName(QStringLiteral("Label1"));
-    setTextColour(Label1, textColour(), TextMeaning::Plain);
+    Label1->SetForeColour(textColour());
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(twipsRect(1560, 1200, 3840, 3840));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(medal());
     speak({{Image1, Form4::tr("Medal")}});
 
-    Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(twipsRect(240, 5280, 6495, 1695));
-    Label2->setFont(designFont(QStringLiteral("Verdana"), 8.25));
-    setFaceColour(Label2, colourOf(RgbColour(192, 192, 192)), textColour());
+    Label2->setFont(designFont("Verdana", 8.25));
+    Label2->SetBackColour(colourOf(RgbColour(192, 192, 192)));
+    Label2->SetForeColour(textColour());
     Label2->setFrameStyle(QFrame::Box | QFrame::Plain);
     Label2->setLineWidth(1);
     Label2->setWordWrap(true);

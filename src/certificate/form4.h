@@ -8,6 +8,7 @@ class Program;
 class QLabel;
 class QWidget;
 
+// The certificate's controls, as the window's design lays them out.
 struct Form4Controls
 {
     explicit Form4Controls(QWidget *client);

@@ -1,7 +1,6 @@
 #include "frmabout.h"
 
 #include "accessibility.h"
-#include "colours.h"
 #include "design.h"
 #include "designcontrols.h"
 #include "label.h"
@@ -34,43 +33,30 @@ protected:
     }
 };
 
-void fillBackground(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-    widget->setBackgroundRole(role);
-    widget->setAutoFillBackground(true);
-}
-
 } // namespace
 
 frmAboutControls::frmAboutControls(QWidget *client)
-    : Shape1(new OutlineShape(client)),
-      picIcon(designPicture(client, twipsRect(240, 240, 750, 750), iconPicture)),
-      Pryl(new Label(client, frmAbout::tr("Total Score: %1").arg(0))), Timer1(new QTimer(client))
+    : Shape1(placed<QWidget>(new OutlineShape(client), "Shape1", {120, 120, 4695, 1215})),
+      picIcon(designPicture(client, "picIcon", {240, 240, 750, 750}, iconPicture)),
+      Pryl(designLabel(client, "Pryl", frmAbout::tr("Total Score: %1").arg(0),
+                       {1050, 240, 3885, 840}, designFont("Verdana", 15.75, FontStyle::Bold),
+                       WordWrap::Yes)),
+      Timer1(designTimer(client, "Timer1", 1000))
 {
-    fillBackground(client, QPalette::Window, applicationWorkspaceColour());
-
-    Shape1->setGeometry(twipsRect(120, 120, 4695, 1215));
+    fillDesignBackground(client, applicationWorkspaceColour());
 
     // The panel is there from the start, and its picture with it.
     picIcon->setPixmap(iconPicture());
-    fillBackground(picIcon, QPalette::Window, client->palette().color(QPalette::Base));
+    fillDesignBackground(picIcon, client->palette().color(QPalette::Base));
 
-    Pryl->setGeometry(twipsRect(1050, 240, 3885, 840));
-    Pryl->setFont(designFont(QStringLiteral("Verdana"), 15.75, FontStyle::Bold));
     Pryl->SetBackColour(applicationWorkspaceColour());
-    setTextColour(Pryl, colourOf(RgbColour(192, 192, 192)), TextMeaning::Signal);
-    Pryl->setWordWrap(true);
+    Pryl->SetForeColour(colourOf(RgbColour(192, 192, 192)));
 
     // The score line reaches past the outline's right side; the outline stays whole.
     Shape1->raise();
 
-    nameControls({{Shape1, "Shape1"}, {picIcon, "picIcon"}, {Pryl, "Pryl"}, {Timer1, "Timer1"}});
     speak({{picIcon, frmAbout::tr("Thornax logo")}});
 
-    Timer1->setInterval(1000);
     Timer1->start();
 }
 

@@ -1,9 +1,6 @@
 #include "colours.h"
 
-#include <QAbstractButton>
-#include <QAbstractScrollArea>
 #include <QApplication>
-#include <QLineEdit>
 #include <QWidget>
 
 #include <cmath>
@@ -20,30 +17,36 @@ double luminance(const QColor &colour)
            0.0722 * linear(rgb.blueF());
 }
 
-// Where a control draws its text, and what it draws it on.
-struct TextRoles
+// The text role drawn on each face role, and the other way round.
+QPalette::ColorRole partnerOf(QPalette::ColorRole role)
 {
-    QPalette::ColorRole text;
-    QPalette::ColorRole face;
-};
-
-TextRoles rolesOf(const QWidget *control)
-{
-    if (qobject_cast<const QAbstractButton *>(control))
-        return {QPalette::ButtonText, QPalette::Button};
-    if (qobject_cast<const QLineEdit *>(control) ||
-        qobject_cast<const QAbstractScrollArea *>(control))
-        return {QPalette::Text, QPalette::Base};
-    return {QPalette::WindowText, QPalette::Window};
+    switch (role) {
+    case QPalette::WindowText:
+        return QPalette::Window;
+    case QPalette::Window:
+        return QPalette::WindowText;
+    case QPalette::ButtonText:
+        return QPalette::Button;
+    case QPalette::Button:
+        return QPalette::ButtonText;
+    case QPalette::Text:
+        return QPalette::Base;
+    case QPalette::Base:
+        return QPalette::Text;
+    default:
+        return QPalette::NoRole;
+    }
 }
 
-void setColour(QWidget *control, QPalette::ColorRole role, const QColor &colour)
+bool isText(QPalette::ColorRole role)
 {
-    if (control->palette().color(role) == colour)
-        return;
-    QPalette palette = control->palette();
-    palette.setColor(role, colour);
-    control->setPalette(palette);
+    return role == QPalette::WindowText || role == QPalette::ButtonText || role == QPalette::Text;
+}
+
+// Black, white and the greys stand for normal text; a colour says something.
+bool isPlain(const QColor &colour)
+{
+    return colour.toHsl().hslSaturation() < 40;
 }
 
 // The colour's hue and saturation, its lightness moved away from the
@@ -83,31 +86,41 @@ bool isDark(const QPalette &palette)
            luminance(palette.color(QPalette::WindowText));
 }
 
-QColor resolvedTextColour(const QColor &designed, TextMeaning meaning, const QColor &background,
-                          const QFont &font, const QPalette &palette)
+QColor resolvedTextColour(const QColor &designed, const QColor &background, const QFont &font,
+                          const QPalette &palette)
 {
+    const double needed = readableContrast(font);
     // The design's colours were chosen for a light desktop, its low-contrast ones included.
-    if (!isDark(palette))
+    if (!isDark(palette) || contrastRatio(designed, background) >= needed)
         return designed;
-    const QColor chosen =
-        meaning == TextMeaning::Plain ? palette.color(QPalette::WindowText) : designed;
-    return movedUntilReadable(chosen, background, readableContrast(font));
+    if (isPlain(designed)) {
+        const QColor themeText = palette.color(QPalette::WindowText);
+        if (contrastRatio(themeText, background) >= needed)
+            return themeText;
+    }
+    return movedUntilReadable(designed, background, needed);
 }
 
-void setTextColour(QWidget *control, const QColor &designed, TextMeaning meaning)
+QPalette designPalette(const QWidget *control, QPalette::ColorRole role, const QColor &colour)
 {
-    const TextRoles roles = rolesOf(control);
-    const QPalette palette = control->palette();
-    const QColor background = palette.color(roles.face);
+    QPalette palette = control->palette();
     // The theme's own colours, as they are before this control's are fixed.
     const QPalette theme = QApplication::palette(control);
-    setColour(control, roles.text,
-              resolvedTextColour(designed, meaning, background, control->font(), theme));
-}
-
-void setFaceColour(QWidget *control, const QColor &face, const QColor &text)
-{
-    const TextRoles roles = rolesOf(control);
-    setColour(control, roles.face, face);
-    setColour(control, roles.text, text);
+    const QPalette::ColorRole partner = partnerOf(role);
+    if (partner == QPalette::NoRole) {
+        palette.setColor(role, colour);
+    } else if (isText(role)) {
+        palette.setColor(
+            role, resolvedTextColour(colour, palette.color(partner), control->font(), theme));
+    } else {
+        palette.setColor(role, colour);
+        // A light face keeps the design's dark text where the theme's would not read.
+        const QColor text = palette.color(partner);
+        if (isDark(theme) && contrastRatio(text, colour) < readableContrast(control->font()))
+            palette.setColor(partner,
+                             contrastRatio(Qt::black, colour) >= contrastRatio(Qt::white, colour)
+                                 ? QColor(Qt::black)
+                                 : QColor(Qt::white));
+    }
+    return palette;
 }

@@ -1,16 +1,54 @@
 #include "designcontrols.h"
 
 #include "accessibility.h"
+#include "colours.h"
 #include "pictures.h"
+
+#include "label.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QTimer>
 
-void nameControls(std::initializer_list<std::pair<QObject *, const char *>> controls)
+void setDesignColour(QWidget *control, QPalette::ColorRole role, const QColor &colour)
 {
-    for (const auto &[control, name] : controls)
-        control->setObjectName(QLatin1String(name));
+    const QPalette palette = designPalette(control, role, colour);
+    if (palette != control->palette())
+        control->setPalette(palette);
+}
+
+void fillDesignBackground(QWidget *control, const QColor &colour)
+{
+    setDesignColour(control, QPalette::Window, colour);
+    control->setBackgroundRole(QPalette::Window);
+    control->setAutoFillBackground(true);
+}
+
+Label *designLabel(QWidget *parent, const char *name, const QString &caption, TwipsPlace place,
+                   const QFont &font, WordWrap wrap)
+{
+    auto *label = placed(new Label(parent, caption), name, place);
+    label->setFont(font);
+    label->setWordWrap(wrap == WordWrap::Yes);
+    return label;
+}
+
+QPushButton *designButton(QWidget *parent, const char *name, const QString &caption,
+                          TwipsPlace place, const QFont &font)
+{
+    auto *button = placed(new QPushButton(caption, parent), name, place);
+    button->setFont(font);
+    return button;
+}
+
+QTimer *designTimer(QObject *parent, const char *name, int interval, Qt::TimerType type)
+{
+    auto *timer = named(new QTimer(parent), name);
+    timer->setInterval(interval);
+    timer->setTimerType(type);
+    return timer;
 }
 
 namespace {
@@ -40,26 +78,24 @@ private:
 
 } // namespace
 
-QLabel *designPicture(QWidget *parent, const QRect &geometry, QPixmap (*draw)(qreal pixelRatio))
+QLabel *designPicture(QWidget *parent, const char *name, TwipsPlace place,
+                      QPixmap (*draw)(qreal pixelRatio))
 {
-    auto *picture = new PictureBox(parent, draw);
-    picture->setGeometry(geometry);
-    return picture;
+    return placed<QLabel>(new PictureBox(parent, draw), name, place);
 }
 
-QLabel *bannerPicture(QWidget *client, const QRect &geometry)
+QLabel *bannerPicture(QWidget *client, TwipsPlace place)
 {
-    QLabel *picture = designPicture(client, geometry, banner);
+    QLabel *picture = designPicture(client, "Picture1", place, banner);
     picture->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     speak({{picture, QCoreApplication::translate("DesignControls", "Thornax banner")}});
     return picture;
 }
 
-QGroupBox *designFrame(QWidget *parent, const QString &caption, const QRect &geometry,
+QGroupBox *designFrame(QWidget *parent, const char *name, const QString &caption, TwipsPlace place,
                        const QFont &font)
 {
-    auto *frame = new QGroupBox(caption, parent);
-    frame->setGeometry(geometry);
+    auto *frame = placed(new QGroupBox(caption, parent), name, place);
     frame->setFont(font);
     frame->setStyleSheet(QStringLiteral(
         "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"

@@ -1,5 +1,6 @@
 #include "label.h"
 
+#include "designcontrols.h"
 #include "textdisplay.h"
 
 #include <QEvent>
@@ -71,15 +72,10 @@ void Label::SetForeColour(const QColor &colour)
 {
     if (ForeColour() == colour)
         return;
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, colour);
-    setPalette(p);
+    setDesignColour(this, QPalette::WindowText, colour);
 }
 
 void Label::SetBackColour(const QColor &colour)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, colour);
-    setPalette(p);
-    setAutoFillBackground(true);
+    fillDesignBackground(this, colour);
 }

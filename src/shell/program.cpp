@@ -44,6 +44,12 @@ Variant Program::drawFrom1To(qint16 n)
     return Add(IntPart(Multiply(Single(RandomUnit()), Integer(n))), Integer(1));
 }
 
+Variant Program::reseedAndDrawFrom1To(qint16 n)
+{
+    Reseed(SecondsSinceMidnight());
+    return drawFrom1To(n);
+}
+
 template<class Box> auto Program::whileBoxIsOpen(Box &&box)
 {
     const Window *outerOpener =

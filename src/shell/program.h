@@ -45,6 +45,8 @@ public:
     // The drills' one pattern of draw, IntPart(RandomUnit() x n) + 1: a Single
     // from 1 to n, each equally likely.
     Variant drawFrom1To(qint16 n);
+    // The same draw after Reseed(SecondsSinceMidnight()), as the drills draw.
+    Variant reseedAndDrawFrom1To(qint16 n);
     void ShowMessage(const QString &prompt, MessageIcon icon = MessageIcon::None);
     QString AskText(const QString &prompt);
     void EndProgram() { m_services.end->EndProgram(); }

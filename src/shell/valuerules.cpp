@@ -223,3 +223,9 @@ int RgbColour(int red, int green, int blue)
 {
     return red + 256 * green + 65536 * blue;
 }
+
+void countUp(qint16 &counter)
+{
+    if (counter < std::numeric_limits<qint16>::max())
+        ++counter;
+}

@@ -42,3 +42,7 @@ int TextLength(const QString &s);
 QString CharOf(int code);
 // red + 256 x green + 65536 x blue
 int RgbColour(int red, int green, int blue);
+
+// Adds one to a 16-bit counter that stops at the top of its range instead of
+// wrapping round to a large negative count.
+void countUp(qint16 &counter);

@@ -71,7 +71,7 @@ private slots:
     void bannerIsDrawnWhenFirstShown()
     {
         QWidget window;
-        QLabel *banner = bannerPicture(&window, twipsRect(120, 120, 2295, 4575));
+        QLabel *banner = bannerPicture(&window, {120, 120, 2295, 4575});
         QVERIFY(banner->pixmap().isNull());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -107,39 +107,33 @@ private slots:
         QCOMPARE(std::round(contrastRatio(first, second) * 100) / 100, ratio);
     }
 
-    // A light palette keeps the design's colour; a dark one gives plain text the
-    // theme's and lightens a signal, keeping its hue, until it reads.
+    // A light palette keeps the design's colour; a dark one keeps what reads, gives
+    // plain text the theme's and lightens a signal, keeping its hue, until it reads.
     void textColourOnAPalette_data()
     {
         QPalette dark;
         dark.setColor(QPalette::Window, QColor(0x505050));
         dark.setColor(QPalette::WindowText, QColor(0xeeeeee));
         QTest::addColumn<QPalette>("palette");
-        QTest::addColumn<int>("meaning");
         QTest::addColumn<QColor>("designed");
         QTest::addColumn<QColor>("expected"); // invalid: any readable colour of the same hue
         const QPalette light;
-        QTest::newRow("light, plain")
-            << light << int(TextMeaning::Plain) << QColor(64, 64, 64) << QColor(64, 64, 64);
-        QTest::newRow("light, signal below 4.5:1")
-            << light << int(TextMeaning::Signal) << QColor(0, 180, 0) << QColor(0, 180, 0);
-        QTest::newRow("dark, plain")
-            << dark << int(TextMeaning::Plain) << QColor(Qt::black) << QColor(0xeeeeee);
-        QTest::newRow("dark, red signal")
-            << dark << int(TextMeaning::Signal) << QColor(255, 0, 0) << QColor();
-        QTest::newRow("dark, green signal")
-            << dark << int(TextMeaning::Signal) << QColor(0, 180, 0) << QColor();
+        QTest::newRow("light, grey") << light << QColor(64, 64, 64) << QColor(64, 64, 64);
+        QTest::newRow("light, green below 4.5:1")
+            << light << QColor(0, 180, 0) << QColor(0, 180, 0);
+        QTest::newRow("dark, black") << dark << QColor(Qt::black) << QColor(0xeeeeee);
+        QTest::newRow("dark, white reads") << dark << QColor(Qt::white) << QColor(Qt::white);
+        QTest::newRow("dark, red") << dark << QColor(255, 0, 0) << QColor();
+        QTest::newRow("dark, green") << dark << QColor(0, 180, 0) << QColor();
     }
     void textColourOnAPalette()
     {
         QFETCH(QPalette, palette);
-        QFETCH(int, meaning);
         QFETCH(QColor, designed);
         QFETCH(QColor, expected);
         const QFont font = designFont(QStringLiteral("Verdana"), 8.25);
         const QColor background = palette.color(QPalette::Window);
-        const QColor resolved =
-            resolvedTextColour(designed, TextMeaning(meaning), background, font, palette);
+        const QColor resolved = resolvedTextColour(designed, background, font, palette);
         if (expected.isValid()) {
             QCOMPARE(resolved, expected);
             return;

@@ -14,58 +14,25 @@
 #include <QPushButton>
 #include <QTimer>
 
-namespace {
-
-QPushButton *commandButton(QWidget *parent, const QString &caption, const QRect &rect, qreal points)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setGeometry(rect);
-    button->setFont(designFont(QStringLiteral("Verdana"), points));
-    return button;
-}
-
-Label *textLabel(QWidget *parent, const QString &caption, const QRect &rect)
-{
-    auto *label = new Label(parent, caption);
-    label->setGeometry(rect);
-    label->setFont(designFont(QStringLiteral("Verdana"), 8.25));
-    label->setWordWrap(true);
-    return label;
-}
-
-QTimer *designTimer(QWidget *parent, Qt::TimerType type)
-{
-    auto *timer = new QTimer(parent);
-    timer->setInterval(100);
-    timer->setTimerType(type);
-    return timer;
-}
-
-} // namespace
-
 Form1Controls::Form1Controls(QWidget *client)
-    : Picture1(bannerPicture(client, twipsRect(240, 120, 2295, 4575))),
-      Frame1(designFrame(client, QString(), twipsRect(2640, 120, 3495, 3975), QFont())),
-      Label1(textLabel(Frame1, QString(), twipsRect(120, 240, 3255, 3375))),
-      Command4(commandButton(client, Form1::tr("START"), twipsRect(2760, 4200, 3135, 495), 18)),
-      Command1(commandButton(client, QStringLiteral("?"), twipsRect(240, 4920, 1215, 375), 8.25)),
-      Command2(commandButton(client, QStringLiteral("?"), twipsRect(2400, 4920, 1215, 375), 8.25)),
-      Command3(commandButton(client, QStringLiteral("?"), twipsRect(4680, 4920, 1215, 375), 8.25)),
-      Label2(textLabel(client, Form1::tr("Remaining time:"), twipsRect(240, 5400, 4455, 255))),
-      Timer1(designTimer(client, Qt::CoarseTimer)),
+    : Picture1(bannerPicture(client, {240, 120, 2295, 4575})),
+      Frame1(designFrame(client, "Frame1", QString(), {2640, 120, 3495, 3975}, QFont())),
+      Label1(designLabel(Frame1, "Label1", QString(), {120, 240, 3255, 3375},
+                         designFont("Verdana", 8.25), WordWrap::Yes)),
+      Command4(designButton(client, "Command4", Form1::tr("START"), {2760, 4200, 3135, 495},
+                            designFont("Verdana", 18))),
+      Command1(designButton(client, "Command1", QStringLiteral("?"), {240, 4920, 1215, 375},
+                            designFont("Verdana", 8.25))),
+      Command2(designButton(client, "Command2", QStringLiteral("?"), {2400, 4920, 1215, 375},
+                            designFont("Verdana", 8.25))),
+      Command3(designButton(client, "Command3", QStringLiteral("?"), {4680, 4920, 1215, 375},
+                            designFont("Verdana", 8.25))),
+      Label2(designLabel(client, "Label2", Form1::tr("Remaining time:"), {240, 5400, 4455, 255},
+                         designFont("Verdana", 8.25), WordWrap::Yes)),
+      Timer1(designTimer(client, "Timer1", 100)),
       // Its ticks are the seconds the user sees running out.
-      Timer2(designTimer(client, Qt::PreciseTimer))
+      Timer2(designTimer(client, "Timer2", 100, Qt::PreciseTimer))
 {
-    nameControls({{Picture1, "Picture1"},
-                  {Frame1, "Frame1"},
-                  {Label1, "Label1"},
-                  {Command4, "Command4"},
-                  {Command1, "Command1"},
-                  {Command2, "Command2"},
-                  {Command3, "Command3"},
-                  {Label2, "Label2"},
-                  {Timer1, "Timer1"},
-                  {Timer2, "Timer2"}});
     speak({{Frame1, Form1::tr("Rules")},
            {Command4, QString(), Form1::tr("Starts the level")},
            {Command1, QString(), Form1::tr("Drill button, left")},
@@ -151,8 +118,7 @@ void Form1::ShuffleButtons()
         if (!isLoaded())
             return;
     }
-    m_program.Reseed(m_program.SecondsSinceMidnight());
-    const Variant k = m_program.drawFrom1To(3);
+    const Variant k = m_program.reseedAndDrawFrom1To(3);
     const Arrangement captions = arrangementFor(k);
     Form1Controls &c = ui();
     c.Command1->setText(captions[0]);

@@ -1,14 +1,45 @@
 #pragma once
 
-#include "form3controls.h"
 #include "window.h"
 #include "windowname.h"
 
 #include <QtGlobal>
 
+#include <array>
+
+class Label;
 class Program;
+class QGroupBox;
+class QLabel;
+class QPushButton;
 class QScrollBar;
+class QTimer;
+class QWidget;
 class Variant;
+
+// The scrolling drill's controls, as the window's design lays them out.
+struct Form3Controls
+{
+    explicit Form3Controls(QWidget *client);
+
+    QScrollBar *VScroll1;
+    QScrollBar *VScroll2;
+    QScrollBar *VScroll3;
+    QScrollBar *VScroll4;
+    Label *Label1;
+    Label *Label2;
+    Label *Label3;
+    Label *Label4;
+    QPushButton *Command1;
+    QLabel *Picture1;
+    QGroupBox *Frame1;
+    Label *Label5;
+    QTimer *Timer1;
+
+    std::array<QScrollBar *, 4> bars() const { return {VScroll1, VScroll2, VScroll3, VScroll4}; }
+    // The labels that show the bars' values, in the bars' order.
+    std::array<Label *, 4> valueLabels() const { return {Label1, Label2, Label3, Label4}; }
+};
 
 // The scrolling drill: four drifting scroll bars to be brought to a drawn
 // target number, scored by how few one-second ticks it took over the whole run.
@@ -39,7 +70,6 @@ private:
     void colourValueLabels();
     void showValue(QScrollBar *bar, Label *label);
     void drift(QScrollBar *bar);
-    void countTick();
 
     qint16 ScrollTicks = 0;
 };

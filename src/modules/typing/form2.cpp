@@ -1,7 +1,6 @@
 #include "form2.h"
 
 #include "accessibility.h"
-#include "colours.h"
 #include "design.h"
 #include "designcontrols.h"
 #include "label.h"
@@ -17,9 +16,14 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 
 namespace {
+
+// "SCORE: 1000" is wider than the design's 2535 twips, and a wrapped score would fall
+// below the label, out of sight: the score stays on one line and reaches to the
+// window's right edge and, for the widest scores, back to where the labels beside it end.
+constexpr int ScoreWidth = 9690 - 6840;
+constexpr int ScoreLeftmost = 2520 + 4095;
 
 const std::array<const char *, 3> Sentences = {
     QT_TRANSLATE_NOOP(
@@ -31,33 +35,6 @@ const std::array<const char *, 3> Sentences = {
                       "and the green light said, May it be yellow!"),
 };
 
-// "SCORE: 1000" is wider than the design's 2535 twips, and a wrapped score would fall
-// below the label, out of sight: the score stays on one line and reaches to the
-// window's right edge and, for the widest scores, back to where the labels beside it end.
-constexpr int ScoreWidth = 9690 - 6840;
-constexpr int ScoreLeftmost = 2520 + 4095;
-
-template<class Widget> Widget *named(Widget *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-template<class Widget> Widget *place(Widget *widget, const char *name, const QRect &geometry)
-{
-    widget->setGeometry(geometry);
-    return named(widget, name);
-}
-
-Label *designLabel(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
-                   const QFont &font)
-{
-    auto *label = place(new Label(parent, caption), name, geometry);
-    label->setFont(font);
-    label->setWordWrap(true);
-    return label;
-}
-
 // A sentence number drawn as IntPart(RandomUnit() x 3) + 1.
 QString sentence(const Variant &number)
 {
@@ -65,55 +42,44 @@ QString sentence(const Variant &number)
     return Form2::tr(Sentences.at(std::min<std::size_t>(index, Sentences.size() - 1)));
 }
 
-Variant draw(Program &program, qint16 outOf)
-{
-    program.Reseed(program.SecondsSinceMidnight());
-    return program.drawFrom1To(outOf);
-}
-
 } // namespace
 
 Form2Controls::Form2Controls(QWidget *client)
-    : Picture1(named(bannerPicture(client, twipsRect(120, 120, 2295, 4575)), "Picture1")),
-      Frame1(named(designFrame(client, Form2::tr("Please retype the following text"),
-                               twipsRect(2520, 120, 7095, 1455), designFont("Verdana", 6.75)),
-                   "Frame1")),
+    : Picture1(bannerPicture(client, {120, 120, 2295, 4575})),
+      Frame1(designFrame(client, "Frame1", Form2::tr("Please retype the following text"),
+                         {2520, 120, 7095, 1455}, designFont("Verdana", 6.75))),
       Label1(designLabel(Frame1, "Label1",
                          Form2::tr("Just try to retype the text shown in this frame in the "
                                    "textbox below."),
-                         twipsRect(120, 240, 6855, 1095), designFont("Verdana", 8.25))),
-      Label2(designLabel(client, "Label2", Form2::tr("Elapsed time:"),
-                         twipsRect(2520, 1680, 4095, 255), designFont("Verdana", 8.25))),
-      Label4(designLabel(client, "Label4", Form2::tr("Chars / second:"),
-                         twipsRect(2520, 1920, 4095, 255), designFont("Verdana", 8.25))),
+                         {120, 240, 6855, 1095}, designFont("Verdana", 8.25), WordWrap::Yes)),
+      Label2(designLabel(client, "Label2", Form2::tr("Elapsed time:"), {2520, 1680, 4095, 255},
+                         designFont("Verdana", 8.25), WordWrap::Yes)),
+      Label4(designLabel(client, "Label4", Form2::tr("Chars / second:"), {2520, 1920, 4095, 255},
+                         designFont("Verdana", 8.25), WordWrap::Yes)),
       // Built before Command1 so that the button covers it until START hides the button.
-      Label3(designLabel(client, "Label3", Form2::tr("SCORE:"),
-                         twipsRect(6840, 1680, ScoreWidth, 495), designFont("Arial", 20.25))),
-      Command1(place(new QPushButton(Form2::tr("START"), client), "Command1",
-                     twipsRect(6840, 1680, 1695, 495))),
-      Text1(place(new TextBox(client), "Text1", twipsRect(2520, 2280, 7095, 2415))),
-      startTimer(new QTimer(client))
+      Label3(designLabel(client, "Label3", Form2::tr("SCORE:"), {6840, 1680, ScoreWidth, 495},
+                         designFont("Arial", 20.25))),
+      Command1(designButton(client, "Command1", Form2::tr("START"), {6840, 1680, 1695, 495},
+                            designFont("Verdana", 14.25))),
+      Text1(placed(new TextBox(client), "Text1", {2520, 2280, 7095, 2415})),
+      startTimer(designTimer(client, "startTimer", 1000, Qt::PreciseTimer))
 {
     // The frame's caption colour would pass on to the label inside, which keeps the usual one.
-    setTextColour(Frame1, QApplication::palette().color(QPalette::Highlight), TextMeaning::Signal);
+    setDesignColour(Frame1, QPalette::WindowText,
+                    QApplication::palette().color(QPalette::Highlight));
     Label1->SetForeColour(QApplication::palette().color(QPalette::WindowText));
 
-    setTextColour(Label3, colourOf(RgbColour(255, 0, 0)), TextMeaning::Signal);
+    Label3->SetForeColour(colourOf(RgbColour(255, 0, 0)));
     Label3->keepOnOneLine(pixels(ScoreLeftmost));
 
-    Command1->setFont(designFont("Verdana", 14.25));
-    setFaceColour(Command1, colourOf(RgbColour(224, 224, 224)));
+    setDesignColour(Command1, QPalette::Button, colourOf(RgbColour(224, 224, 224)));
     Command1->setToolTip(Form2::tr("Press this button to start the exercise!"));
 
-    setFaceColour(Text1, colourOf(RgbColour(224, 224, 224)));
+    setDesignColour(Text1, QPalette::Base, colourOf(RgbColour(224, 224, 224)));
     QWidget::setTabOrder(Text1, Command1);
 
     speak({{Text1, Form2::tr("Typing box"), Form2::tr("Retype the sentence here")},
            {Label1, QString(), Form2::tr("Sentence to retype")}});
-
-    startTimer->setObjectName(QStringLiteral("startTimer"));
-    startTimer->setInterval(1000);
-    startTimer->setTimerType(Qt::PreciseTimer);
 }
 
 Form2::Form2(Program &program)
@@ -138,16 +104,14 @@ void Form2::Command1_Click()
 {
     ui().Command1->setVisible(false);
     ui().Text1->setEnabled(true);
-    const Variant k = draw(m_program, 3);
+    const Variant k = m_program.reseedAndDrawFrom1To(3);
     ui().Label1->SetCaption(sentence(k));
     ui().startTimer->start();
 }
 
 void Form2::startTimer_Timer()
 {
-    // The count stops at the end of its 16-bit range instead of wrapping round.
-    if (TypingSeconds < std::numeric_limits<qint16>::max())
-        TypingSeconds = qint16(TypingSeconds + 1);
+    countUp(TypingSeconds);
 
     // A Double carries the length, so that no text is too long to count.
     const Variant n = Double(double(ui().Text1->TextLength()));
@@ -155,9 +119,9 @@ void Form2::startTimer_Timer()
     const Variant whole = IntPart(rate);
     ui().Label4->SetCaption(tr("Chars / second: %1").arg(ToText(whole)));
 
-    const Variant r = draw(m_program, 5);
+    const Variant r = m_program.reseedAndDrawFrom1To(5);
     if (Equal(r, Integer(3))) {
-        const Variant c = draw(m_program, 128);
+        const Variant c = m_program.reseedAndDrawFrom1To(128);
         ui().Text1->SetText(ui().Text1->Text() + CharOf(int(c.toDouble())));
         // The appended character completed the drill and the window has closed.
         if (!isLoaded())

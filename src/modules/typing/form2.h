@@ -14,6 +14,7 @@ class QTimer;
 class QWidget;
 class TextBox;
 
+// The typing drill's controls, as the window's design lays them out.
 struct Form2Controls
 {
     explicit Form2Controls(QWidget *client);
