@@ -1,6 +1,7 @@
 #include "form5.h"
 #include "mdiform1.h"
-#include "registerwindows.h"
+#include "wholeprogram.h"
+#include "standinview.h"
 #include "testprogram.h"
 #include "valuerules.h"
 #include "window.h"
@@ -16,15 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// A page view that takes the focus as the real one does.
-class FakeView : public QWidget, public WebView
-{
-public:
-    explicit FakeView(QWidget *parent) : QWidget(parent) { setFocusPolicy(Qt::StrongFocus); }
-    QWidget *widget() override { return this; }
-    void Navigate(const QString &) override {}
-};
 
 void open(Program &program, WindowName name)
 {
@@ -43,7 +35,7 @@ void open(Program &program, WindowName name)
         frame.mnuCertificate_Click();
         break;
     case WindowName::Form5:
-        program.window<Form5>().setWebViewFactory([](QWidget *p) { return new FakeView(p); });
+        program.window<Form5>().setWebViewFactory(standInViews());
         frame.mnuBrowser_Click();
         break;
     default:
@@ -84,10 +76,7 @@ class tst_AccessibleNames : public QObject
 private slots:
     void init()
     {
-        m_test = std::make_unique<TestProgram>();
-        m_test->dialogs->answers = QStringList{u"Ada"_s};
-        registerWindows(program());
-        program().start();
+        m_test = wholeProgram({u"Ada"_s});
     }
     void cleanup() { m_test.reset(); }
 
@@ -133,10 +122,10 @@ private slots:
     void eachBarIsLabelledByItsValue()
     {
         open(program(), WindowName::Form3);
-        QMdiSubWindow *sub = subWindow(WindowName::Form3);
+        const Window &scrolling = program().window(WindowName::Form3);
         for (int i = 1; i <= 4; ++i) {
-            auto *bar = sub->findChild<QScrollBar *>(u"VScroll%1"_s.arg(i));
-            auto *value = sub->findChild<QLabel *>(u"Label%1"_s.arg(i));
+            auto *bar = control<QScrollBar>(scrolling, u"VScroll%1"_s.arg(i));
+            auto *value = control<QLabel>(scrolling, u"Label%1"_s.arg(i));
             QVERIFY(bar && value);
             QCOMPARE(spokenName(bar), u"Bar %1"_s.arg(i));
             QAccessibleInterface *valueIface = QAccessible::queryAccessibleInterface(value);
@@ -167,10 +156,10 @@ private slots:
         QFETCH(QString, line);
         open(program(), window);
         program().record().TotalScore = Integer(75);
-        auto *label = subWindow(window)->findChild<QLabel *>(line);
+        auto *label = control<QLabel>(program().window(window), line);
         QVERIFY(label);
 
-        QMetaObject::invokeMethod(subWindow(window)->findChild<QTimer *>(timer), "timeout");
+        QMetaObject::invokeMethod(control<QTimer>(program().window(window), timer), "timeout");
         // Its text is its name, which Qt announces as it changes; a fixed name would not be.
         QCOMPARE(spokenName(label), label->text());
         QVERIFY(label->text().contains(QRegularExpression(u"\\d"_s)));
