@@ -3,11 +3,8 @@
 #include "webview.h"
 #include "webviewmodule.h"
 #include "window.h"
-#include "windowname.h"
 
-class Program;
 class QLineEdit;
-class QWidget;
 
 // The browser window's controls, as the window's design lays them out.
 struct Form5Controls

@@ -1,12 +1,6 @@
 #pragma once
 
 #include "window.h"
-#include "windowname.h"
-
-class Label;
-class Program;
-class QLabel;
-class QWidget;
 
 // The certificate's controls, as the window's design lays them out.
 struct Form4Controls

@@ -1,13 +1,6 @@
 #pragma once
 
 #include "window.h"
-#include "windowname.h"
-
-class Label;
-class Program;
-class QLabel;
-class QTimer;
-class QWidget;
 
 // The score panel's controls, as the window's design lays them out.
 struct frmAboutControls

@@ -12,7 +12,15 @@
 #include <memory>
 #include <type_traits>
 
+#include "windowname.h"
+
+// The kinds of controls that windows are built from.
+class Label;
 class Program;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QScrollBar;
 class QTimer;
 class QWidget;
 

@@ -1,6 +1,6 @@
 #include "form5.h"
 #include "mdiform1.h"
-#include "placeholderwindow.h"
+#include "standinview.h"
 #include "testprogram.h"
 
 #include <QLabel>
@@ -11,19 +11,9 @@
 namespace {
 
 const QString &start = Form5::StartAddress;
-const QString NewView = QStringLiteral("(new view)");
+const QString &NewView = StandInView::Made;
 const QString Censored = QStringLiteral(
     "It seems as if that site is censored!\rWe will direct you to an uncensored site!");
-
-// A view that only records its making and where it was sent; the record outlives the view.
-class FakeView : public QWidget, public WebView
-{
-public:
-    FakeView(QWidget *parent, QStringList &log) : QWidget(parent), m_log(log) { m_log << NewView; }
-    QWidget *widget() override { return this; }
-    void Navigate(const QString &address) override { m_log << address; }
-    QStringList &m_log;
-};
 
 } // namespace
 
@@ -33,28 +23,22 @@ class tst_Form5 : public QObject
     Q_OBJECT
 
     std::unique_ptr<TestProgram> m_test;
-    QStringList m_log; // what the fake views recorded
+    QStringList m_log; // what the stand-in views recorded
 
     Form5 &browser() { return m_test->program->window<Form5>(); }
     // Opens the browser from the menu, as a user does, and gives its address box.
     QLineEdit *open()
     {
         m_test->program->mainWindow().mnuBrowser_Click();
-        return browser().subWindow()->findChild<QLineEdit *>("Text1");
+        return control<QLineEdit>(browser(), "Text1");
     }
 
 private slots:
     void init()
     {
-        m_test = std::make_unique<TestProgram>();
+        m_test = programWith<Form5>();
         m_log.clear();
-        Program &program = *m_test->program;
-        program.registerWindow(WindowName::Form5,
-                               [](Program &p) { return std::make_unique<Form5>(p); });
-        registerPlaceholders(program);
-        program.mainWindow().Load();
-        browser().setWebViewFactory(
-            [this](QWidget *parent) { return new FakeView(parent, m_log); });
+        browser().setWebViewFactory(standInViews(&m_log));
     }
     void cleanup() { m_test.reset(); }
 

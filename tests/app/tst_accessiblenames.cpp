@@ -1,6 +1,7 @@
+#include "form5.h"
 #include "mdiform1.h"
-#include "openwindow.h"
-#include "registerwindows.h"
+#include "wholeprogram.h"
+#include "standinview.h"
 #include "testprogram.h"
 #include "valuerules.h"
 #include "window.h"
@@ -16,6 +17,31 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+void open(Program &program, WindowName name)
+{
+    MDIForm1 &frame = program.mainWindow();
+    switch (name) {
+    case WindowName::Form1:
+        frame.Guiden_Click();
+        break;
+    case WindowName::Form3:
+        frame.Scroll_Click();
+        break;
+    case WindowName::Form2:
+        frame.mnuTyping_Click();
+        break;
+    case WindowName::Form4:
+        frame.mnuCertificate_Click();
+        break;
+    case WindowName::Form5:
+        program.window<Form5>().setWebViewFactory(standInViews());
+        frame.mnuBrowser_Click();
+        break;
+    default:
+        break; // the score panel is there from the start
+    }
+}
 
 // What a user works with or reads as a picture: controls that take the focus,
 // bars, text boxes and pictures; not the inner parts of a text box.
@@ -50,10 +76,7 @@ class tst_AccessibleNames : public QObject
 private slots:
     void init()
     {
-        m_test = std::make_unique<TestProgram>();
-        m_test->dialogs->answers = QStringList{u"Ada"_s};
-        registerWindows(program());
-        program().start();
+        m_test = wholeProgram({u"Ada"_s});
     }
     void cleanup() { m_test.reset(); }
 
@@ -72,7 +95,7 @@ private slots:
     {
         QFETCH(WindowName, window);
         QFETCH(int, controls);
-        openFromTheMenu(program(), window);
+        open(program(), window);
         QMdiSubWindow *sub = subWindow(window);
         QVERIFY(sub && sub->isVisible());
 
@@ -98,11 +121,11 @@ private slots:
 
     void eachBarIsLabelledByItsValue()
     {
-        openFromTheMenu(program(), WindowName::Form3);
-        QMdiSubWindow *sub = subWindow(WindowName::Form3);
+        open(program(), WindowName::Form3);
+        const Window &scrolling = program().window(WindowName::Form3);
         for (int i = 1; i <= 4; ++i) {
-            auto *bar = sub->findChild<QScrollBar *>(u"VScroll%1"_s.arg(i));
-            auto *value = sub->findChild<QLabel *>(u"Label%1"_s.arg(i));
+            auto *bar = control<QScrollBar>(scrolling, u"VScroll%1"_s.arg(i));
+            auto *value = control<QLabel>(scrolling, u"Label%1"_s.arg(i));
             QVERIFY(bar && value);
             QCOMPARE(spokenName(bar), u"Bar %1"_s.arg(i));
             QAccessibleInterface *valueIface = QAccessible::queryAccessibleInterface(value);
@@ -131,12 +154,12 @@ private slots:
         QFETCH(WindowName, window);
         QFETCH(QString, timer);
         QFETCH(QString, line);
-        openFromTheMenu(program(), window);
+        open(program(), window);
         program().record().TotalScore = Integer(75);
-        auto *label = subWindow(window)->findChild<QLabel *>(line);
+        auto *label = control<QLabel>(program().window(window), line);
         QVERIFY(label);
 
-        QMetaObject::invokeMethod(subWindow(window)->findChild<QTimer *>(timer), "timeout");
+        QMetaObject::invokeMethod(control<QTimer>(program().window(window), timer), "timeout");
         // Its text is its name, which Qt announces as it changes; a fixed name would not be.
         QCOMPARE(spokenName(label), label->text());
         QVERIFY(label->text().contains(QRegularExpression(u"\\d"_s)));

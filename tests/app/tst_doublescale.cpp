@@ -1,5 +1,5 @@
 #include "mdiform1.h"
-#include "registerwindows.h"
+#include "wholeprogram.h"
 #include "testprogram.h"
 #include "window.h"
 
@@ -21,10 +21,7 @@ class tst_DoubleScale : public QObject
 private slots:
     void init()
     {
-        m_test = std::make_unique<TestProgram>();
-        m_test->dialogs->answers = QStringList{u"Ada"_s};
-        registerWindows(program());
-        program().start();
+        m_test = wholeProgram({u"Ada"_s});
         QVERIFY(QTest::qWaitForWindowExposed(program().mainWindow().widget()));
     }
     void cleanup() { m_test.reset(); }
@@ -55,12 +52,11 @@ private slots:
         if (window == WindowName::Form4)
             frame.mnuCertificate_Click();
 
-        QMdiSubWindow *sub = program().window(window).subWindow();
-        auto *box = sub->findChild<QLabel *>(picture);
+        auto *box = control<QLabel>(program().window(window), picture);
         QVERIFY(box);
         QCOMPARE(box->pixmap().size(), design * 2);
         QCOMPARE(box->pixmap().devicePixelRatio(), 2.0);
-        QCOMPARE(sub->widget()->size(), client);
+        QCOMPARE(program().window(window).subWindow()->widget()->size(), client);
     }
 };
 

@@ -1,5 +1,5 @@
 #include "mdiform1.h"
-#include "registerwindows.h"
+#include "wholeprogram.h"
 #include "testprogram.h"
 #include "window.h"
 
@@ -88,9 +88,7 @@ class tst_KeyboardWalk : public QObject
 private slots:
     void init()
     {
-        m_test = std::make_unique<TestProgram>();
-        registerWindows(program());
-        program().start();
+        m_test = wholeProgram();
         QVERIFY(QTest::qWaitForWindowActive(program().mainWindow().widget()));
     }
     void cleanup() { m_test.reset(); }
@@ -153,7 +151,7 @@ private slots:
                 press(focused->value() < 5 ? Qt::Key_Down : Qt::Key_Up);
             QCOMPARE(focused->value(), 5);
         }
-        auto *timer = scrolling.subWindow()->findChild<QTimer *>(u"Timer1"_s);
+        auto *timer = control<QTimer>(scrolling, u"Timer1"_s);
         QVERIFY(timer);
         QMetaObject::invokeMethod(timer, "timeout");
         QCOMPARE(m_test->dialogs->prompts(), QStringList{u"You have completed this module!"_s});

@@ -9,6 +9,7 @@
 #include "mdiform1.h"
 #include "productinfo.h"
 #include "registerwindows.h"
+#include "standinview.h"
 #include "startupdecision.h"
 #include "testprogram.h"
 #include "textbox.h"
@@ -29,22 +30,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class BlankView : public QWidget, public WebView
-{
-public:
-    explicit BlankView(QWidget *parent) : QWidget(parent) {}
-    QWidget *widget() override { return this; }
-    void Navigate(const QString &) override {}
-};
-
 // A text the user sees: the control showing it (null for menus and boxes) and where it is.
-struct shownText
+struct ShownText
 {
     QWidget *control;
     QString where;
     QString text;
 };
-using TextVisitor = std::function<void(const shownText &)>;
+using TextVisitor = std::function<void(const ShownText &)>;
 
 // The control's design name after its window's caption.
 QString placeOf(const QWidget *widget)
@@ -98,8 +91,7 @@ void showEveryText(TestProgram &test, const TextVisitor &visit)
 {
     Program &program = *test.program;
     registerWindows(program);
-    program.window<Form5>().setWebViewFactory(
-        [](QWidget *parent) { return new BlankView(parent); });
+    program.window<Form5>().setWebViewFactory(standInViews());
     test.dialogs->answers = {u"Alexandra"_s};
     program.start();
     MDIForm1 &frame = program.mainWindow();
@@ -340,7 +332,7 @@ void tst_Translations::everyTextEscapesNoTranslation()
     pseudo.install();
     TestProgram test;
     QStringList escaped, tooSmall;
-    showEveryText(test, [&](const shownText &shown) {
+    showEveryText(test, [&](const ShownText &shown) {
         if (shown.text.isEmpty())
             return;
         if (!isPseudoTranslated(shown.text))
@@ -372,7 +364,7 @@ void tst_Translations::everyTextFitsItsControl()
     TestProgram test;
     QStringList cutOff;
     int measured = 0;
-    showEveryText(test, [&](const shownText &shown) {
+    showEveryText(test, [&](const ShownText &shown) {
         if (!shown.control || shown.text.isEmpty())
             return;
         ++measured;

@@ -1,3 +1,5 @@
+#include "certificatetext.h"
+#include "label.h"
 #include "mdiform1.h"
 #include "registerwindows.h"
 #include "testprogram.h"
@@ -54,7 +56,7 @@ bool tickOnce(Program &program, WindowName name)
 } // namespace
 
 // A whole training run with every real window: the three modules played
-// through as a user would, then the score panel's final line and the certificate item.
+// through as a user would, the score panel's final line, then the certificate.
 class tst_WholeRun : public QObject
 {
     Q_OBJECT
@@ -111,6 +113,16 @@ private slots:
                              [&](QLabel *l) { return l->text() == finished; }));
         QVERIFY(frame.mnuCertificate.Enabled());
         QCOMPARE(frame.Caption(), u"Thornax Windows Trainer - Certification completed"_s);
+
+        // "Get certificate" asks for the name and makes the certificate out to it, once.
+        test.dialogs->answers = QStringList{u"Ada Lovelace"_s};
+        frame.mnuCertificate.action()->trigger();
+        QCOMPARE(test.dialogs->questions, QStringList{u"Please enter your name"_s});
+        Window &certificate = program.window(WindowName::Form4);
+        QVERIFY(certificate.isVisible());
+        QCOMPARE(control<Label>(certificate, "Label2")->Caption(),
+                 certificateText(u"Ada Lovelace"_s));
+        QVERIFY(!frame.mnuCertificate.Enabled());
     }
 };
 

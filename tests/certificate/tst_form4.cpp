@@ -1,20 +1,13 @@
+#include "certificatetext.h"
 #include "form4.h"
 #include "label.h"
 #include "mdiform1.h"
-#include "placeholderwindow.h"
 #include "testprogram.h"
 
 #include <QTextLayout>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
-
-// What follows the name in the certificate's text.
-const QString Rest = QStringLiteral(
-    " is a Thornax certificated Windows\u2122 user.\r"
-    "He can, and will use the operating system with full effiency.\r"
-    "He is also considered indeed suitable for all kinds of jobs, such as programmer, network "
-    "technician, even a member of the Frostlan tech-Crew.");
 
 // The certificate: asked-for name, its text, its one use per run, its design.
 class tst_Form4 : public QObject
@@ -26,7 +19,7 @@ class tst_Form4 : public QObject
     MDIForm1 &frame() { return m_test->program->mainWindow(); }
     Form4 &certificate() { return m_test->program->window<Form4>(); }
     QMdiSubWindow *window() { return certificate().subWindow(); }
-    Label *label(const char *name) { return window()->findChild<Label *>(name); }
+    Label *label(const char *name) { return control<Label>(certificate(), name); }
 
     // Chooses "Get certificate" as the score panel would have allowed it, answering the name box.
     void getCertificate(const QStringList &answers)
@@ -37,14 +30,7 @@ class tst_Form4 : public QObject
     }
 
 private slots:
-    void init()
-    {
-        m_test = std::make_unique<TestProgram>();
-        m_test->program->registerWindow(WindowName::Form4,
-                                        [](Program &p) { return std::make_unique<Form4>(p); });
-        registerPlaceholders(*m_test->program);
-        frame().Load();
-    }
+    void init() { m_test = programWith<Form4>(); }
     void cleanup() { m_test.reset(); }
 
     // Any name, Cancel's empty one included, shows as typed in a label that keeps its size.
@@ -65,11 +51,12 @@ private slots:
 
         QCOMPARE(m_test->dialogs->questions, QStringList{"Please enter your name"});
         Label *text = label("Label2");
-        const QString caption = "Hereby, "_L1 + answers.value(0) + Rest;
+        const QString caption = certificateText(answers.value(0));
         QCOMPARE(text->Caption(), caption);
         QCOMPARE(text->textFormat(), Qt::PlainText);
-        QCOMPARE(text->text(), QString(u"Hereby, \u2068"_s + answers.value(0) + u"\u2069"_s + Rest)
-                                   .replace(u'\r', u'\n'));
+        QCOMPARE(
+            text->text(),
+            certificateText(u"\u2068"_s + answers.value(0) + u"\u2069"_s).replace(u'\r', u'\n'));
         QVERIFY(!text->buddy());
         QCOMPARE(text->size(), QSize(433, 113));
         QCOMPARE(window()->widget()->size(), QSize(459, 501));
@@ -92,7 +79,7 @@ private slots:
         QFETCH(QString, name);
         getCertificate({name});
         Label *text = label("Label2");
-        QCOMPARE(text->Caption(), "Hereby, "_L1 + name + Rest);
+        QCOMPARE(text->Caption(), certificateText(name));
         const QString shown = text->text().section(u'\n', 0, 0);
         QVERIFY(shown.contains(name));
 
@@ -127,7 +114,7 @@ private slots:
         QCOMPARE(label("Label3")->ForeColour(), qApp->palette().color(QPalette::WindowText));
         QCOMPARE(label("Label3")->Caption(),
                  u"Windows\u2122 is a registered trademark of Microsoft\u2122 Coporation"_s);
-        QCOMPARE(window()->findChild<QLabel *>("Image1")->pixmap().deviceIndependentSize(),
+        QCOMPARE(control<QLabel>(certificate(), "Image1")->pixmap().deviceIndependentSize(),
                  QSizeF(256, 256));
         QVERIFY(!frame().mnuCertificate.Enabled());
 

@@ -3,7 +3,6 @@
 #include "frmabout.h"
 #include "label.h"
 #include "mdiform1.h"
-#include "placeholderwindow.h"
 #include "shownpixels.h"
 #include "testprogram.h"
 #include "valuerules.h"
@@ -23,22 +22,11 @@ class tst_frmAbout : public QObject
 
     MDIForm1 &frame() { return m_test->program->mainWindow(); }
     frmAbout &panel() { return m_test->program->window<frmAbout>(); }
-    Label &Pryl() { return *panel().subWindow()->findChild<Label *>("Pryl"); }
-    QTimer &Timer1() { return *panel().subWindow()->findChild<QTimer *>("Timer1"); }
-
-    void startProgram(std::unique_ptr<TestProgram> test)
-    {
-        m_test = std::move(test);
-        m_test->program->registerWindow(frmAbout::Name,
-                                        [](Program &p) { return std::make_unique<frmAbout>(p); });
-        m_test->program->registerWindow(Form1::Name,
-                                        [](Program &p) { return std::make_unique<Form1>(p); });
-        registerPlaceholders(*m_test->program);
-        frame().Load();
-    }
+    Label &Pryl() { return *control<Label>(panel(), "Pryl"); }
+    QTimer &Timer1() { return *control<QTimer>(panel(), "Timer1"); }
 
 private slots:
-    void init() { startProgram(std::make_unique<TestProgram>()); }
+    void init() { m_test = programWith<frmAbout, Form1>(); }
     void cleanup() { m_test.reset(); }
 
     void designAtStart()
@@ -49,7 +37,7 @@ private slots:
         QCOMPARE(panel().Top(), 105); // 100 twips, to the nearest pixel
         QCOMPARE(panel().subWindow()->widget()->palette().color(QPalette::Window),
                  applicationWorkspaceColour());
-        QVERIFY(!panel().subWindow()->findChild<QLabel *>("picIcon")->pixmap().isNull());
+        QVERIFY(!control<QLabel>(panel(), "picIcon")->pixmap().isNull());
         QCOMPARE(Pryl().Caption(), "Total Score: 0");
         QCOMPARE(Pryl().ForeColour(), QColor(192, 192, 192));
         QCOMPARE(Pryl().font().pointSizeF(), 15.75);
@@ -124,7 +112,7 @@ private slots:
         QFETCH(int, level);
         QFETCH(QString, shown);
         QFETCH(QString, caption);
-        startProgram(TestProgram::withRealDialogs());
+        m_test = programWith<frmAbout, Form1>(Boxes::Real);
         frame().Guiden_Click();
         if (level == 3) {
             frame().Scroll.SetChecked(true);
@@ -137,12 +125,12 @@ private slots:
         m_test->program->record().RightClicks = Integer(14);
 
         QStringList seen;
-        QTimer::singleShot(1300, qApp, [&] {
+        BoxAnswerer answerer(1500);
+        answerer.lookWhileOpen(1300, [&] {
             if (qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
                 seen = {Pryl().Caption(), frame().Caption(),
                         frame().mnuCertificate.Enabled() ? "enabled" : "greyed"};
         });
-        closeModalBoxAfter(1500);
         for (QPushButton *button : {installer.Command1, installer.Command2, installer.Command3})
             if (button->text() == "Next") {
                 QTest::mouseClick(button, Qt::LeftButton);

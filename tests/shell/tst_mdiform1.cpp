@@ -40,12 +40,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        m_test = std::make_unique<TestProgram>();
-        registerPlaceholders(program());
-        frame().Load();
-    }
+    void init() { m_test = programWith<>(); }
     void cleanup() { m_test.reset(); }
 
     void startUpResetsTheRecordAndLoadsInstallerHidden()

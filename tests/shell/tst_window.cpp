@@ -22,12 +22,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        m_test = std::make_unique<TestProgram>();
-        registerPlaceholders(*m_test->program);
-        m_test->program->mainWindow().Load();
-    }
+    void init() { m_test = programWith<>(); }
     void cleanup() { m_test.reset(); }
 
     void operationsMoveBetweenTheStates()

@@ -1,5 +1,6 @@
 #include "monkey.h"
 
+#include "certificatetext.h"
 #include "form1.h"
 #include "form2.h"
 #include "form3.h"
@@ -10,6 +11,7 @@
 #include "label.h"
 #include "mdiform1.h"
 #include "registerwindows.h"
+#include "standinview.h"
 #include "textbox.h"
 #include "valuerules.h"
 
@@ -39,24 +41,6 @@ const std::array ChildWindows = {WindowName::Form1, WindowName::Form2, WindowNam
                                  WindowName::Form4, WindowName::Form5, WindowName::frmAbout};
 // One event in this many is Exit, so that a program lives long enough to be finished.
 constexpr int ExitOneIn = 4000;
-
-// Stands in for the web view, so that the browser window opens without its engine.
-class BlankView : public QWidget, public WebView
-{
-public:
-    using QWidget::QWidget;
-    QWidget *widget() override { return this; }
-    void Navigate(const QString &) override {}
-};
-
-QString certificateText(const QString &name)
-{
-    return u"Hereby, "_s + name +
-           u" is a Thornax certificated Windows\u2122 user.\r"
-           "He can, and will use the operating system with full effiency.\r"
-           "He is also considered indeed suitable for all kinds of jobs, such as programmer, "
-           "network technician, even a member of the Frostlan tech-Crew."_s;
-}
 
 // A megabyte of short lines, as a user might paste a whole file.
 const QString &megabyte()
@@ -162,8 +146,7 @@ void Monkey::startProgram()
     m_test = std::make_unique<TestProgram>();
     Program &program = *m_test->program;
     registerWindows(program);
-    program.window<Form5>().setWebViewFactory(
-        [](QWidget *parent) { return new BlankView(parent); });
+    program.window<Form5>().setWebViewFactory(standInViews());
     m_test->dialogs->whileOpen = [this] { boxIsOpen(); };
     m_expectedTotal = Integer(0);
     m_panelTotal = Integer(0);

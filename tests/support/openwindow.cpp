@@ -3,20 +3,7 @@
 #include "form5.h"
 #include "mdiform1.h"
 #include "program.h"
-
-#include <QWidget>
-
-namespace {
-
-class FakeView : public QWidget, public WebView
-{
-public:
-    explicit FakeView(QWidget *parent) : QWidget(parent) { setFocusPolicy(Qt::StrongFocus); }
-    QWidget *widget() override { return this; }
-    void Navigate(const QString &) override {}
-};
-
-} // namespace
+#include "standinview.h"
 
 void openFromTheMenu(Program &program, WindowName name)
 {
@@ -35,7 +22,7 @@ void openFromTheMenu(Program &program, WindowName name)
         frame.mnuCertificate_Click();
         break;
     case WindowName::Form5:
-        program.window<Form5>().setWebViewFactory([](QWidget *p) { return new FakeView(p); });
+        program.window<Form5>().setWebViewFactory(standInViews());
         frame.mnuBrowser_Click();
         break;
     default:

@@ -4,7 +4,6 @@
 
 class Program;
 
-// Opens the window as its menu item does; the browser gets a page view that
-// takes the focus as the real one does but loads nothing. The score panel is
-// there from the start.
+// Opens the window as its menu item does, the browser with stand-in views.
+// The score panel is there from the start.
 void openFromTheMenu(Program &program, WindowName name);

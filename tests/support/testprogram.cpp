@@ -1,8 +1,7 @@
 #include "testprogram.h"
 
 #include <QApplication>
-#include <QDialog>
-#include <QTimer>
+#include <utility>
 
 TestProgram::TestProgram() : TestProgram(false) {}
 
@@ -33,11 +32,27 @@ TestProgram::TestProgram(bool realDialogs)
     program = std::make_unique<Program>(std::move(services));
 }
 
-void closeModalBoxAfter(int milliseconds)
+BoxAnswerer::BoxAnswerer(int answerAfterMs)
 {
-    QTimer::singleShot(milliseconds, qApp, [] {
-        if (QWidget *box = QApplication::activeModalWidget())
-            if (auto *dialog = qobject_cast<QDialog *>(box))
-                dialog->done(QDialog::Accepted);
+    QObject::connect(&m_watch, &QTimer::timeout, [this, answerAfterMs] {
+        auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        if (box != m_box) {
+            m_box = box;
+            ++m_boxes;
+            m_openFor.start();
+        }
+        if (m_look && m_openFor.elapsed() >= m_lookAfterMs)
+            std::exchange(m_look, nullptr)();
+        if (m_openFor.elapsed() >= answerAfterMs)
+            box->done(QDialog::Accepted);
     });
+    m_watch.start(10);
+}
+
+void BoxAnswerer::lookWhileOpen(int afterMs, std::function<void()> look)
+{
+    m_lookAfterMs = afterMs;
+    m_look = std::move(look);
 }

@@ -1,14 +1,6 @@
 #pragma once
 
 #include "window.h"
-#include "windowname.h"
-
-class Label;
-class Program;
-class QGroupBox;
-class QLabel;
-class QPushButton;
-class QTimer;
 
 // The Installer drill's controls, as the window's design lays them out.
 struct Form1Controls

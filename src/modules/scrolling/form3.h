@@ -1,20 +1,11 @@
 #pragma once
 
 #include "window.h"
-#include "windowname.h"
 
 #include <QtGlobal>
 
 #include <array>
 
-class Label;
-class Program;
-class QGroupBox;
-class QLabel;
-class QPushButton;
-class QScrollBar;
-class QTimer;
-class QWidget;
 class Variant;
 
 // The scrolling drill's controls, as the window's design lays them out.

@@ -1,17 +1,9 @@
 #pragma once
 
 #include "window.h"
-#include "windowname.h"
 
 #include <QtGlobal>
 
-class Label;
-class Program;
-class QGroupBox;
-class QLabel;
-class QPushButton;
-class QTimer;
-class QWidget;
 class TextBox;
 
 // The typing drill's controls, as the window's design lays them out.

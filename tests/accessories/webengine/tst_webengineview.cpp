@@ -1,7 +1,6 @@
 #include "form5.h"
 #include "mdiform1.h"
 #include "pageserver.h"
-#include "placeholderwindow.h"
 #include "testprogram.h"
 
 #include <QApplication>
@@ -79,13 +78,8 @@ public:
 private slots:
     void init()
     {
-        m_test = TestProgram::withRealDialogs();
-        Program &program = *m_test->program;
-        program.registerWindow(WindowName::Form5,
-                               [](Program &p) { return std::make_unique<Form5>(p); });
-        registerPlaceholders(program);
-        program.mainWindow().Load();
-        program.mainWindow().widget()->show();
+        m_test = programWith<Form5>(Boxes::Real);
+        m_test->program->mainWindow().widget()->show();
         browser().setWebViewFactory(
             [this](QWidget *parent) { return m_module.createView(parent); });
         m_server.responses = {{StartPath, {page("start")}}};
@@ -180,7 +174,7 @@ private slots:
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
 
         // The program's own box, then the start page again.
-        closeModalBoxAfter(300);
+        BoxAnswerer answerer(300);
         QTest::keyClick(inBrowser<QLineEdit>(), Qt::Key_Return);
         QTRY_COMPARE_WITH_TIMEOUT(view->title(), QStringLiteral("start"), 20000);
         QCOMPARE(m_server.asked.count(StartPath), 2);

@@ -1,7 +1,6 @@
 #include "form1.h"
 #include "label.h"
 #include "mdiform1.h"
-#include "placeholderwindow.h"
 #include "shownpixels.h"
 #include "testprogram.h"
 
@@ -29,13 +28,9 @@ private:
     static Variant integer(int value) { return Integer(static_cast<qint16>(value)); }
     static QString line(double s) { return QString("Remaining time:%1 seconds.").arg(s); }
 
-    void startProgram(std::unique_ptr<TestProgram> test)
+    void startProgram(Boxes boxes = Boxes::Recorded)
     {
-        m_test = std::move(test);
-        program().registerWindow(Form1::Name,
-                                 [](Program &p) { return std::make_unique<Form1>(p); });
-        registerPlaceholders(program());
-        frame().Load();
+        m_test = programWith<Form1>(boxes);
         frame().widget()->show();
     }
     // The captions of the buttons shown, in the order Command1 to Command4.
@@ -81,7 +76,7 @@ private:
     }
 
 private slots:
-    void init() { startProgram(std::make_unique<TestProgram>()); }
+    void init() { startProgram(); }
     void cleanup() { m_test.reset(); }
 
     void firstOpeningAndWholeModule()
@@ -238,16 +233,16 @@ private slots:
     void realBoxesStopTheClocks()
     {
         QFETCH(bool, timeOut);
-        startProgram(TestProgram::withRealDialogs());
+        startProgram(Boxes::Real);
         play("M>");
         // Whether a box is open, time used and shuffles so far, a second after it opened.
         QList<double> seen;
-        QTimer::singleShot(1200, qApp, [&] {
+        BoxAnswerer answerer(1300);
+        answerer.lookWhileOpen(1000, [&] {
             seen = {
                 double(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()) != nullptr),
                 record().TimeUsed.toDouble(), double(m_test->random->seeds.size())};
         });
-        closeModalBoxAfter(1500);
         if (timeOut) {
             record().TimeUsed = integer(278);
             QTRY_COMPARE_WITH_TIMEOUT(record().TimeUsed, integer(0), 3000);

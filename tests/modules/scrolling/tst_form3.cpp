@@ -1,7 +1,6 @@
 #include "form3.h"
 #include "label.h"
 #include "mdiform1.h"
-#include "placeholderwindow.h"
 #include "testprogram.h"
 #include "valuerules.h"
 
@@ -43,12 +42,9 @@ private:
     Form3Controls &ui() { return form().controls(); }
     Variant total() { return program().record().TotalScore; }
 
-    void startProgram(std::unique_ptr<TestProgram> test)
+    void startProgram(Boxes boxes = Boxes::Recorded)
     {
-        m_test = std::move(test);
-        program().registerWindow(WindowName::Form3,
-                                 [](Program &p) { return std::make_unique<Form3>(p); });
-        registerPlaceholders(program());
+        m_test = programWith<Form3>(boxes);
         program().start();
     }
 
@@ -97,7 +93,7 @@ private:
     }
 
 private slots:
-    void init() { startProgram(std::make_unique<TestProgram>()); }
+    void init() { startProgram(); }
     void cleanup() { m_test.reset(); }
 
     // A drill from opening to an early close and back: the ready window, START,
@@ -277,28 +273,14 @@ private slots:
 
     void completesOnceWithARealBoxAndTimer()
     {
-        startProgram(TestProgram::withRealDialogs());
+        startProgram(Boxes::Real);
         open();
         start(3, {3, 3, 3, 3});
 
-        // Counts every box that opens and closes each after a second.
-        QList<QWidget *> boxes;
-        QTimer watcher;
-        QElapsedTimer openFor;
-        connect(&watcher, &QTimer::timeout, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (box && !boxes.contains(box)) {
-                boxes.append(box);
-                openFor.start();
-            } else if (box && openFor.elapsed() > 1500) {
-                box->done(QMessageBox::Ok);
-            }
-        });
-        watcher.start(20);
-
+        BoxAnswerer boxes(1500);
         QTRY_VERIFY_WITH_TIMEOUT(program().mainWindow().Scroll.Checked(), 6000);
         QTest::qWait(2500);
-        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes.boxes(), 1);
         verifyCompleted(500);
         QCOMPARE(form().scrollTicks(), 1);
     }

@@ -1,7 +1,6 @@
 #include "form2.h"
 #include "label.h"
 #include "mdiform1.h"
-#include "placeholderwindow.h"
 #include "shownpixels.h"
 #include "testprogram.h"
 #include "textbox.h"
@@ -35,27 +34,13 @@ private:
     Program &program() { return *m_test->program; }
     Form2 &form() { return program().window<Form2>(); }
 
-    template<class T = QWidget> T *control(const char *name)
-    {
-        QMdiSubWindow *window = form().subWindow();
-        T *found = window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
-        if (!found)
-            qFatal("Form2 has no control %s", name);
-        return found;
-    }
+    template<class T = QWidget> T *control(const char *name) { return ::control<T>(form(), name); }
     TextBox *box() { return control<TextBox>("Text1"); }
     QTimer *timer() { return control<QTimer>("startTimer"); }
     QString caption(const char *label) { return control<Label>(label)->Caption(); }
     bool noMessage() { return m_test->dialogs->messages.isEmpty(); }
 
-    void setUpProgram(std::unique_ptr<TestProgram> test)
-    {
-        m_test = std::move(test);
-        program().registerWindow(Form2::Name,
-                                 [](Program &p) { return std::make_unique<Form2>(p); });
-        registerPlaceholders(program());
-        program().mainWindow().Load();
-    }
+    void setUpProgram(Boxes boxes = Boxes::Recorded) { m_test = programWith<Form2>(boxes); }
     void open() { program().mainWindow().mnuTyping_Click(); }
     void start(int sentence = 1)
     {
@@ -82,7 +67,7 @@ private:
     }
 
 private slots:
-    void init() { setUpProgram(std::make_unique<TestProgram>()); }
+    void init() { setUpProgram(); }
     void cleanup() { m_test.reset(); }
 
     // START turns the ready form into the drill with one of the three sentences.
@@ -338,30 +323,23 @@ private slots:
 
     void oneCompletionWithTheRealMessageBoxAndTimer()
     {
-        setUpProgram(TestProgram::withRealDialogs());
+        setUpProgram(Boxes::Real);
         open();
         start();
         timer()->setInterval(100);
         m_test->random->queueDraw(3, 5);
         m_test->random->queueDraw('x', 128);
 
-        QSet<QWidget *> boxes;
-        QTimer watch;
-        connect(&watch, &QTimer::timeout, [&boxes] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-                boxes.insert(box);
-        });
-        watch.start(10);
-        closeModalBoxAfter(1000);
+        BoxAnswerer boxes(1000);
         box()->insertPlainText(Fox);
 
-        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes.boxes(), 1);
         QVERIFY(form().TypingSeconds >= 5);
         verifyCompleted(Integer(form().TypingScore));
         const qint16 seconds = form().TypingSeconds;
         QTest::qWait(300);
         QCOMPARE(form().TypingSeconds, seconds);
-        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes.boxes(), 1);
     }
 };
 
