@@ -1,9 +1,8 @@
-#include "form5.h"
 #include "mdiform1.h"
-#include "wholeprogram.h"
-#include "standinview.h"
+#include "openwindow.h"
 #include "testprogram.h"
 #include "valuerules.h"
+#include "wholeprogram.h"
 #include "window.h"
 
 #include <QAbstractScrollArea>
@@ -17,31 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void open(Program &program, WindowName name)
-{
-    MDIForm1 &frame = program.mainWindow();
-    switch (name) {
-    case WindowName::Form1:
-        frame.Guiden_Click();
-        break;
-    case WindowName::Form3:
-        frame.Scroll_Click();
-        break;
-    case WindowName::Form2:
-        frame.mnuTyping_Click();
-        break;
-    case WindowName::Form4:
-        frame.mnuCertificate_Click();
-        break;
-    case WindowName::Form5:
-        program.window<Form5>().setWebViewFactory(standInViews());
-        frame.mnuBrowser_Click();
-        break;
-    default:
-        break; // the score panel is there from the start
-    }
-}
 
 // What a user works with or reads as a picture: controls that take the focus,
 // bars, text boxes and pictures; not the inner parts of a text box.
@@ -74,10 +48,7 @@ class tst_AccessibleNames : public QObject
     QMdiSubWindow *subWindow(WindowName name) { return program().window(name).subWindow(); }
 
 private slots:
-    void init()
-    {
-        m_test = wholeProgram({u"Ada"_s});
-    }
+    void init() { m_test = wholeProgram({u"Ada"_s}); }
     void cleanup() { m_test.reset(); }
 
     void everyControlHasASpokenName_data()
@@ -95,7 +66,7 @@ private slots:
     {
         QFETCH(WindowName, window);
         QFETCH(int, controls);
-        open(program(), window);
+        openFromTheMenu(program(), window);
         QMdiSubWindow *sub = subWindow(window);
         QVERIFY(sub && sub->isVisible());
 
@@ -121,7 +92,7 @@ private slots:
 
     void eachBarIsLabelledByItsValue()
     {
-        open(program(), WindowName::Form3);
+        openFromTheMenu(program(), WindowName::Form3);
         const Window &scrolling = program().window(WindowName::Form3);
         for (int i = 1; i <= 4; ++i) {
             auto *bar = control<QScrollBar>(scrolling, u"VScroll%1"_s.arg(i));
@@ -154,7 +125,7 @@ private slots:
         QFETCH(WindowName, window);
         QFETCH(QString, timer);
         QFETCH(QString, line);
-        open(program(), window);
+        openFromTheMenu(program(), window);
         program().record().TotalScore = Integer(75);
         auto *label = control<QLabel>(program().window(window), line);
         QVERIFY(label);
