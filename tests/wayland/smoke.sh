@@ -21,7 +21,8 @@ cleanup() {
     [ -n "${weston_pid:-}" ] && kill "$weston_pid" 2>/dev/null && wait "$weston_pid" 2>/dev/null
     rm -rf "$runtime"
 }
-trap cleanup EXIT INT TERM
+trap cleanup EXIT
+trap "exit 1" HUP INT PIPE TERM
 
 XDG_RUNTIME_DIR=$runtime weston --no-config --backend=headless-backend.so \
     --width=1280 --height=1024 --socket="$socket" --idle-time=0 >"$log" 2>&1 &
