@@ -1,41 +1,48 @@
 #include "colours.h"
-#include "mdiform1.h"
 #include "openwindow.h"
-#include "registerwindows.h"
 #include "shownpixels.h"
-#include "testprogram.h"
-#include "textbox.h"
-#include "themepalettes.h"
-#include "window.h"
+#include "wholeprogram.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
+#include <QPlainTextEdit>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(WindowName)
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-struct Shown
+// A palette from "Role:#rrggbb" pairs; roles left out keep Qt's default.
+QPalette paletteOf(const char *colours)
 {
-    WindowName window;
-    const char *name;
-    bool started; // a drill after START
-};
+    QPalette palette;
+    const QMetaEnum roles = QMetaEnum::fromType<QPalette::ColorRole>();
+    for (const QString &pair : QString::fromLatin1(colours).split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList roleAndColour = pair.split(u':');
+        const int role = roles.keyToValue(qPrintable(roleAndColour.first()));
+        palette.setColor(QPalette::ColorRole(role), QColor(roleAndColour.last()));
+    }
+    return palette;
+}
 
-const QList<Shown> Windows = {
-    {WindowName::Form1, "Installer, ready", false},
-    {WindowName::Form1, "Installer, running", true},
-    {WindowName::Form3, "Scrolling, running", true},
-    {WindowName::Form2, "Typing, ready", false},
-    {WindowName::Form2, "Typing, running", true},
-    {WindowName::frmAbout, "score panel", false},
-    {WindowName::Form4, "certificate", false},
-    {WindowName::Form5, "browser", false},
+// The dark palettes Debian's desktops hand to Qt programs, each as read from a
+// program started under it: qt6ct's "darker" scheme and the GTK theme under Adwaita dark.
+const QList<std::pair<const char *, QPalette>> DarkPalettes = {
+    {"qt6ct darker",
+     paletteOf("WindowText:#ffffff Button:#424245 Light:#979797 Midlight:#5e5c5b Dark:#302f2e "
+               "Mid:#4a4947 Text:#ffffff BrightText:#ffffff ButtonText:#ffffff Base:#3d3d3d "
+               "Window:#222020 Shadow:#e7e4e0 Highlight:#12608a HighlightedText:#f9f9f9 "
+               "Link:#0986d3 AlternateBase:#5c5b5a ToolTipBase:#3f3f36 ToolTipText:#ffffff")},
+    {"GTK Adwaita dark",
+     paletteOf("WindowText:#f0f0f0 Button:#323232 Light:#4b4b4b Midlight:#2a2a2a Dark:#212121 "
+               "Mid:#262626 Text:#f0f0f0 BrightText:#4b4b4b ButtonText:#f0f0f0 Base:#242424 "
+               "Window:#323232 Shadow:#191919 Highlight:#308cc6 HighlightedText:#f0f0f0 "
+               "Link:#308cc6 AlternateBase:#2b2b2b PlaceholderText:#f0f0f0")},
 };
 
 // The text a control shows, or an empty one where it shows none.
@@ -66,40 +73,31 @@ class tst_Readability : public QObject
     std::unique_ptr<TestProgram> m_test;
     QPalette m_light;
 
-    Program &program() { return *m_test->program; }
-    template<class T = QWidget> T *control(WindowName window, const char *name)
+    // Opens the window with text in every control that can hold some; started, a
+    // typing drill has something typed, a scrolling drill one bar on the magic number.
+    Window &open(WindowName name, bool started = true)
     {
-        QMdiSubWindow *sub = program().window(window).subWindow();
-        T *found = sub ? sub->findChild<T *>(QLatin1String(name)) : nullptr;
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
-
-    // Opens the window with text in every control that can hold some: a
-    // started typing drill with something typed, a started scrolling drill with
-    // one bar on the magic number, the certificate made out to a name.
-    QWidget *openWithText(WindowName window, bool started = true)
-    {
-        m_test = std::make_unique<TestProgram>();
-        m_test->dialogs->answers = QStringList{QStringLiteral("Ann")};
-        registerWindows(program());
-        program().mainWindow().Load();
-        openFromTheMenu(program(), window);
-        if (!started)
-            return program().window(window).subWindow()->widget();
-        if (window == WindowName::Form1) {
-            QTest::mouseClick(control<QAbstractButton>(window, "Command4"), Qt::LeftButton);
-        } else if (window == WindowName::Form2) {
+        m_test = wholeProgram({u"Ann"_s});
+        openFromTheMenu(*m_test->program, name);
+        Window &window = m_test->program->window(name);
+        if (started && name == WindowName::Form2) {
             m_test->random->queueDraw(1, 3);
-            QTest::mouseClick(control<QAbstractButton>(window, "Command1"), Qt::LeftButton);
-            QTest::keyClicks(control(window, "Text1"), QStringLiteral("A brown fox"));
-        } else if (window == WindowName::Form3) {
+            QTest::mouseClick(control<QAbstractButton>(window, u"Command1"_s), Qt::LeftButton);
+            QTest::keyClicks(control(window, u"Text1"_s), u"A brown fox"_s);
+        } else if (started && name == WindowName::Form3) {
             for (int drawn : {7, 7, 3, 3, 3})
                 m_test->random->queueDraw(drawn, 10);
-            QTest::mouseClick(control<QAbstractButton>(window, "Command1"), Qt::LeftButton);
+            QTest::mouseClick(control<QAbstractButton>(window, u"Command1"_s), Qt::LeftButton);
+        } else if (started && name == WindowName::Form1) {
+            QTest::mouseClick(control<QAbstractButton>(window, u"Command4"_s), Qt::LeftButton);
         }
-        return program().window(window).subWindow()->widget();
+        return window;
+    }
+    QColor colour(WindowName window, const char *name, QPalette::ColorRole role)
+    {
+        return control(m_test->program->window(window), QString::fromLatin1(name))
+            ->palette()
+            .color(role);
     }
 
 private slots:
@@ -115,10 +113,15 @@ private slots:
         QTest::addColumn<QPalette>("palette");
         QTest::addColumn<WindowName>("window");
         QTest::addColumn<bool>("started");
-        for (const ThemePalette &theme : darkPalettes())
-            for (const Shown &shown : Windows)
-                QTest::addRow("%s, %s", qPrintable(theme.name), shown.name)
-                    << theme.palette << shown.window << shown.started;
+        using enum WindowName;
+        const std::tuple<WindowName, const char *, bool> windows[] = {
+            {Form1, "Installer, ready", false},  {Form1, "Installer, running", true},
+            {Form3, "Scrolling, running", true}, {Form2, "Typing, ready", false},
+            {Form2, "Typing, running", true},    {frmAbout, "score panel", false},
+            {Form4, "certificate", false},       {Form5, "browser", false}};
+        for (const auto &[theme, palette] : DarkPalettes)
+            for (const auto &[window, name, started] : windows)
+                QTest::addRow("%s, %s", theme, name) << palette << window << started;
     }
     void everyTextReadsUnderADarkPalette()
     {
@@ -126,7 +129,7 @@ private slots:
         QFETCH(WindowName, window);
         QFETCH(bool, started);
         QApplication::setPalette(palette);
-        QWidget *client = openWithText(window, started);
+        QWidget *client = open(window, started).subWindow()->widget();
         const QImage picture = client->grab().toImage();
         int measured = 0;
         for (QWidget *control : client->findChildren<QWidget *>()) {
@@ -153,25 +156,20 @@ private slots:
     void signalsKeepTheirColours_data()
     {
         QTest::addColumn<QPalette>("palette");
-        for (const ThemePalette &theme : darkPalettes())
-            QTest::newRow(qPrintable(theme.name)) << theme.palette;
+        for (const auto &[theme, palette] : DarkPalettes)
+            QTest::newRow(theme) << palette;
     }
     void signalsKeepTheirColours()
     {
         QFETCH(QPalette, palette);
         QApplication::setPalette(palette);
-        openWithText(WindowName::Form3);
-        const QColor onTarget =
-            control<QLabel>(WindowName::Form3, "Label1")->palette().color(QPalette::WindowText);
-        const QColor offTarget =
-            control<QLabel>(WindowName::Form3, "Label2")->palette().color(QPalette::WindowText);
+        open(WindowName::Form3);
+        const QColor onTarget = colour(WindowName::Form3, "Label1", QPalette::WindowText);
         QCOMPARE(onTarget.hslHue(), 120);
         QVERIFY(onTarget.hslSaturation() > 200);
-        QVERIFY(offTarget.hslSaturation() < 50);
-
-        openWithText(WindowName::Form2);
-        const QColor score =
-            control<QLabel>(WindowName::Form2, "Label3")->palette().color(QPalette::WindowText);
+        QVERIFY(colour(WindowName::Form3, "Label2", QPalette::WindowText).hslSaturation() < 50);
+        open(WindowName::Form2);
+        const QColor score = colour(WindowName::Form2, "Label3", QPalette::WindowText);
         QCOMPARE(score.hslHue(), 0);
         QVERIFY(score.hslSaturation() > 200);
     }
@@ -180,7 +178,7 @@ private slots:
     void theLightPaletteKeepsTheDesign_data()
     {
         const QPalette light = QApplication::palette();
-        const QColor box(224, 224, 224);
+        const QColor box(224, 224, 224), grey(192, 192, 192), dim(64, 64, 64);
         QTest::addColumn<WindowName>("window");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QPalette::ColorRole>("role");
@@ -189,27 +187,23 @@ private slots:
                             QPalette::ColorRole role, const QColor &colour) {
             QTest::newRow(name) << window << QString::fromLatin1(control) << role << colour;
         };
-        row("typing score", WindowName::Form2, "Label3", QPalette::WindowText, QColor(255, 0, 0));
-        row("typing frame caption", WindowName::Form2, "Frame1", QPalette::WindowText,
-            light.color(QPalette::Highlight));
-        row("typing box", WindowName::Form2, "Text1", QPalette::Base, box);
-        row("typing box text", WindowName::Form2, "Text1", QPalette::Text, Qt::black);
-        row("START face", WindowName::Form2, "Command1", QPalette::Button, box);
-        row("START caption", WindowName::Form2, "Command1", QPalette::ButtonText, Qt::black);
-        row("on target", WindowName::Form3, "Label1", QPalette::WindowText, QColor(0, 180, 0));
-        row("off target", WindowName::Form3, "Label2", QPalette::WindowText, Qt::black);
-        row("certificate title", WindowName::Form4, "Label1", QPalette::WindowText,
-            QColor(64, 64, 64));
-        row("certificate body", WindowName::Form4, "Label2", QPalette::WindowText,
-            QColor(64, 64, 64));
-        row("certificate face", WindowName::Form4, "Label2", QPalette::Window,
-            QColor(192, 192, 192));
-        row("score line", WindowName::frmAbout, "Pryl", QPalette::WindowText,
-            QColor(192, 192, 192));
-        row("score panel", WindowName::frmAbout, "Pryl", QPalette::Window,
-            light.color(QPalette::Dark));
-        row("address box", WindowName::Form5, "Text1", QPalette::Base, box);
-        row("address text", WindowName::Form5, "Text1", QPalette::Text, Qt::black);
+        using enum WindowName;
+        using enum QPalette::ColorRole;
+        row("typing score", Form2, "Label3", WindowText, QColor(255, 0, 0));
+        row("typing frame caption", Form2, "Frame1", WindowText, light.color(Highlight));
+        row("typing box", Form2, "Text1", Base, box);
+        row("typing box text", Form2, "Text1", Text, Qt::black);
+        row("START face", Form2, "Command1", Button, box);
+        row("START caption", Form2, "Command1", ButtonText, Qt::black);
+        row("on target", Form3, "Label1", WindowText, QColor(0, 180, 0));
+        row("off target", Form3, "Label2", WindowText, Qt::black);
+        row("certificate title", Form4, "Label1", WindowText, dim);
+        row("certificate body", Form4, "Label2", WindowText, dim);
+        row("certificate face", Form4, "Label2", Window, grey);
+        row("score line", frmAbout, "Pryl", WindowText, grey);
+        row("score panel", frmAbout, "Pryl", Window, light.color(Dark));
+        row("address box", Form5, "Text1", Base, box);
+        row("address text", Form5, "Text1", Text, Qt::black);
     }
     void theLightPaletteKeepsTheDesign()
     {
@@ -217,8 +211,8 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QPalette::ColorRole, role);
         QFETCH(QColor, colour);
-        openWithText(window);
-        QCOMPARE(this->control(window, qPrintable(control))->palette().color(role), colour);
+        open(window);
+        QCOMPARE(this->colour(window, qPrintable(control), role), colour);
     }
 };
 
