@@ -16,8 +16,8 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -144,9 +144,7 @@ QString fitProblem(QWidget *control, const QString &text)
         const int margin = label->margin();
         const QRect inside = label->contentsRect().adjusted(margin, margin, -margin, -margin);
         const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-        needed =
-            metrics.boundingRect(QRect(inside.topLeft(), QSize(inside.width(), 10000)), flags, text)
-                .size();
+        needed = metrics.boundingRect(inside.adjusted(0, 0, 0, 10000), flags, text).size();
         room = inside.size();
     } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
         const QStyle *style = button->style();
@@ -164,10 +162,8 @@ QString fitProblem(QWidget *control, const QString &text)
     }
     if (needed.width() <= room.width() && needed.height() <= room.height())
         return {};
-    return u"needs %1 x %2 px, has %3 x %4"_s.arg(needed.width())
-        .arg(needed.height())
-        .arg(room.width())
-        .arg(room.height());
+    return QString::asprintf("needs %d x %d px, has %d x %d", needed.width(), needed.height(),
+                             room.width(), room.height());
 }
 
 // A pseudo-translated text: bracketed and padded with tildes, possibly with
@@ -188,153 +184,145 @@ class tst_Translations : public QObject
     Q_OBJECT
 
 private slots:
-    void languagesFromEnvironment_data();
-    void languagesFromEnvironment();
-    void translationChosen_data();
-    void translationChosen();
-    void commandLineInLanguage_data();
-    void commandLineInLanguage();
-    void everyTextTranslatedAndFitting_data();
-    void everyTextTranslatedAndFitting();
+    void languagesFromEnvironment_data()
+    {
+        QTest::addColumn<QString>("environment");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("nothing set") << u""_s << u""_s;
+        QTest::newRow("LANG") << u"LANG=de_DE.UTF-8"_s << u"de_DE"_s;
+        QTest::newRow("modifier dropped") << u"LANG=ca_ES.UTF-8@valencia"_s << u"ca_ES"_s;
+        QTest::newRow("LC_MESSAGES before LANG")
+            << u"LC_MESSAGES=fr_FR.UTF-8 LANG=de_DE.UTF-8"_s << u"fr_FR"_s;
+        QTest::newRow("LC_ALL before all")
+            << u"LC_ALL=es_ES.UTF-8 LC_MESSAGES=fr_FR LANG=de_DE"_s << u"es_ES"_s;
+        QTest::newRow("LANGUAGE list")
+            << u"LANG=en_GB.UTF-8 LANGUAGE=it:fr_CA:de"_s << u"it:fr_CA:de"_s;
+        QTest::newRow("C.UTF-8 ignores LANGUAGE") << u"LANG=C.UTF-8 LANGUAGE=de"_s << u""_s;
+        QTest::newRow("LC_ALL=C ignores LANG") << u"LC_ALL=C LANG=de_DE.UTF-8"_s << u""_s;
+        QTest::newRow("POSIX") << u"LC_MESSAGES=POSIX LANGUAGE=fr"_s << u""_s;
+    }
+
+    void languagesFromEnvironment()
+    {
+        QFETCH(QString, environment);
+        QFETCH(QString, expected);
+        QHash<QByteArray, QString> variables;
+        for (const QString &setting : environment.split(u' ', Qt::SkipEmptyParts))
+            variables.insert(setting.section(u'=', 0, 0).toLatin1(), setting.section(u'=', 1));
+        QCOMPARE(messageLanguages([&](const char *name) { return variables.value(name); }),
+                 expected.split(u':', Qt::SkipEmptyParts));
+    }
+
+    void translationChosen_data()
+    {
+        QTest::addColumn<QStringList>("languages");
+        QTest::addColumn<QString>("loaded");
+        QTest::addColumn<QString>("next");   // the Installer's button to hit
+        QTest::addColumn<QString>("cancel"); // Qt's own button
+
+        QTest::newRow("English") << QStringList{u"en_US"_s} << u""_s << u"Next"_s << u"Cancel"_s;
+        QTest::newRow("none wanted") << QStringList() << u""_s << u"Next"_s << u"Cancel"_s;
+        QTest::newRow("de_AT falls back to de")
+            << QStringList{u"de_AT"_s} << u"de_AT"_s << u"Weiter"_s << u"Abbrechen"_s;
+        QTest::newRow("first translated one") << QStringList{u"it"_s, u"fr_CA"_s, u"de"_s}
+                                              << u"fr_CA"_s << u"Suivant"_s << u"Annuler"_s;
+        QTest::newRow("es") << QStringList{u"es"_s} << u"es"_s << u"Siguiente"_s << u"Cancelar"_s;
+        QTest::newRow("pseudo") << QStringList{Translations::Pseudo} << Translations::Pseudo
+                                << u"[Ñéẋţ ~~~]"_s << u"Cancel"_s;
+    }
+
+    void translationChosen()
+    {
+        QFETCH(QStringList, languages);
+        QFETCH(QString, loaded);
+        QFETCH(QString, next);
+        QFETCH(QString, cancel);
+
+        Translations translations(languages);
+        QCOMPARE(translations.language(), loaded);
+        QCOMPARE(translations.translate("Form1", "Next"), next);
+        translations.install();
+        QCOMPARE(nextCaption(), next);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
+    }
+
+    void commandLineInLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("printed"); // a part of it
+
+        QTest::newRow("help, de") << u"de"_s << QStringList{u"--help"_s}
+                                  << u"Aufruf: thornax-windows-trainer [Optionen]\n"_s;
+        QTest::newRow("options heading, fr")
+            << u"fr"_s << QStringList{u"-h"_s} << u"\nOptions :\n"_s;
+        QTest::newRow("unknown option, es")
+            << u"es"_s << QStringList{u"--bogus"_s}
+            << u"thornax-windows-trainer: Opción desconocida 'bogus'.\nPruebe "_s;
+        QTest::newRow("unknown options, de")
+            << u"de"_s << QStringList{u"-x"_s, u"--y"_s} << u"Unbekannte Optionen: x, y."_s;
+        QTest::newRow("argument, fr")
+            << u"fr"_s << QStringList{u"a%2b"_s} << u"argument inattendu « a%2b »"_s;
+        QTest::newRow("no display, es") << u"es"_s << QStringList() << u"xvfb-run "_s;
+        // The parser's other messages are made before any translation can reach them.
+        QTest::newRow("missing value, de")
+            << u"de"_s << QStringList{u"-platform"_s} << u"Missing value after '-platform'."_s;
+    }
+
+    void commandLineInLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, printed);
+
+        const Translations translations({language});
+        const StartupDecision decision =
+            decideStartup(QStringList{u"thornax-windows-trainer"_s} + arguments, false,
+                          [&](const char *context, const char *source) {
+                              return translations.translate(context, source);
+                          });
+        QVERIFY(!decision.start);
+        QVERIFY2(decision.output.contains(printed), qPrintable(decision.output));
+    }
+
+    void everyTextTranslatedAndFitting_data()
+    {
+        QTest::addColumn<QString>("language");
+        // English first: the measure itself must pass the design's own texts. Under the
+        // pseudo-translation every text must carry its markers; a design made for English
+        // may be too small for a third more, which is worth knowing, not a fault.
+        for (const QString &language : {u"en"_s, u"de"_s, u"fr"_s, u"es"_s, Translations::Pseudo})
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
+    void everyTextTranslatedAndFitting()
+    {
+        QFETCH(QString, language);
+        Translations translations({language});
+        QCOMPARE(translations.language(), language == u"en" ? QString() : language);
+        translations.install();
+        const bool pseudo = language == Translations::Pseudo;
+        QStringList faults, tooSmall;
+        int measured = 0;
+        showEveryText([&](QWidget *control, const QString &where, const QString &text) {
+            if (text.isEmpty())
+                return;
+            if (pseudo && !isPseudoTranslated(text))
+                faults.append(where + u": "_s + text);
+            if (!control)
+                return;
+            ++measured;
+            if (const QString problem = fitProblem(control, text); !problem.isEmpty())
+                (pseudo ? tooSmall : faults).append(where + u" \""_s + text + u"\": "_s + problem);
+        });
+        tooSmall.removeDuplicates();
+        if (!tooSmall.isEmpty())
+            qInfo().noquote() << "Too small for the lengthened texts:\n" << tooSmall.join(u'\n');
+        QVERIFY(measured > 30);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
 };
-
-void tst_Translations::languagesFromEnvironment_data()
-{
-    QTest::addColumn<QString>("environment");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("nothing set") << u""_s << u""_s;
-    QTest::newRow("LANG") << u"LANG=de_DE.UTF-8"_s << u"de_DE"_s;
-    QTest::newRow("modifier dropped") << u"LANG=ca_ES.UTF-8@valencia"_s << u"ca_ES"_s;
-    QTest::newRow("LC_MESSAGES before LANG")
-        << u"LC_MESSAGES=fr_FR.UTF-8 LANG=de_DE.UTF-8"_s << u"fr_FR"_s;
-    QTest::newRow("LC_ALL before all")
-        << u"LC_ALL=es_ES.UTF-8 LC_MESSAGES=fr_FR LANG=de_DE"_s << u"es_ES"_s;
-    QTest::newRow("LANGUAGE list")
-        << u"LANG=en_GB.UTF-8 LANGUAGE=it:fr_CA:de"_s << u"it:fr_CA:de"_s;
-    QTest::newRow("C.UTF-8 ignores LANGUAGE") << u"LANG=C.UTF-8 LANGUAGE=de"_s << u""_s;
-    QTest::newRow("LC_ALL=C ignores LANG") << u"LC_ALL=C LANG=de_DE.UTF-8"_s << u""_s;
-    QTest::newRow("POSIX") << u"LC_MESSAGES=POSIX LANGUAGE=fr"_s << u""_s;
-}
-
-void tst_Translations::languagesFromEnvironment()
-{
-    QFETCH(QString, environment);
-    QFETCH(QString, expected);
-    QHash<QByteArray, QString> variables;
-    for (const QString &setting : environment.split(u' ', Qt::SkipEmptyParts))
-        variables.insert(setting.section(u'=', 0, 0).toLatin1(), setting.section(u'=', 1));
-    QCOMPARE(messageLanguages([&](const char *name) { return variables.value(name); }),
-             expected.split(u':', Qt::SkipEmptyParts));
-}
-
-void tst_Translations::translationChosen_data()
-{
-    QTest::addColumn<QStringList>("languages");
-    QTest::addColumn<QString>("loaded");
-    QTest::addColumn<QString>("next");   // the Installer's button to hit
-    QTest::addColumn<QString>("cancel"); // Qt's own button
-
-    QTest::newRow("English") << QStringList{u"en_US"_s} << u""_s << u"Next"_s << u"Cancel"_s;
-    QTest::newRow("none wanted") << QStringList() << u""_s << u"Next"_s << u"Cancel"_s;
-    QTest::newRow("de_AT falls back to de")
-        << QStringList{u"de_AT"_s} << u"de_AT"_s << u"Weiter"_s << u"Abbrechen"_s;
-    QTest::newRow("first translated one")
-        << QStringList{u"it"_s, u"fr_CA"_s, u"de"_s} << u"fr_CA"_s << u"Suivant"_s << u"Annuler"_s;
-    QTest::newRow("es") << QStringList{u"es"_s} << u"es"_s << u"Siguiente"_s << u"Cancelar"_s;
-    QTest::newRow("pseudo") << QStringList{Translations::Pseudo} << Translations::Pseudo
-                            << u"[Ñéẋţ ~~~]"_s << u"Cancel"_s;
-}
-
-void tst_Translations::translationChosen()
-{
-    QFETCH(QStringList, languages);
-    QFETCH(QString, loaded);
-    QFETCH(QString, next);
-    QFETCH(QString, cancel);
-
-    Translations translations(languages);
-    QCOMPARE(translations.language(), loaded);
-    QCOMPARE(translations.translate("Form1", "Next"), next);
-    translations.install();
-    QCOMPARE(nextCaption(), next);
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
-}
-
-void tst_Translations::commandLineInLanguage_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("printed"); // a part of it
-
-    QTest::newRow("help, de") << u"de"_s << QStringList{u"--help"_s}
-                              << u"Aufruf: thornax-windows-trainer [Optionen]\n"_s;
-    QTest::newRow("options heading, fr") << u"fr"_s << QStringList{u"-h"_s} << u"\nOptions :\n"_s;
-    QTest::newRow("unknown option, es")
-        << u"es"_s << QStringList{u"--bogus"_s}
-        << u"thornax-windows-trainer: Opción desconocida 'bogus'.\nPruebe "_s;
-    QTest::newRow("unknown options, de")
-        << u"de"_s << QStringList{u"-x"_s, u"--y"_s} << u"Unbekannte Optionen: x, y."_s;
-    QTest::newRow("argument, fr") << u"fr"_s << QStringList{u"a%2b"_s}
-                                  << u"argument inattendu « a%2b »"_s;
-    QTest::newRow("no display, es") << u"es"_s << QStringList() << u"xvfb-run "_s;
-    // The parser's other messages are made before any translation can reach them.
-    QTest::newRow("missing value, de")
-        << u"de"_s << QStringList{u"-platform"_s} << u"Missing value after '-platform'."_s;
-}
-
-void tst_Translations::commandLineInLanguage()
-{
-    QFETCH(QString, language);
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, printed);
-
-    const Translations translations({language});
-    const StartupDecision decision =
-        decideStartup(QStringList{u"thornax-windows-trainer"_s} + arguments, false,
-                      [&](const char *context, const char *source) {
-                          return translations.translate(context, source);
-                      });
-    QVERIFY(!decision.start);
-    QVERIFY2(decision.output.contains(printed), qPrintable(decision.output));
-}
-
-void tst_Translations::everyTextTranslatedAndFitting_data()
-{
-    QTest::addColumn<QString>("language");
-    // English first: the measure itself must pass the design's own texts. Under the
-    // pseudo-translation every text must carry its markers; a design made for English
-    // may be too small for a third more, which is worth knowing, not a fault.
-    for (const QString &language : {u"en"_s, u"de"_s, u"fr"_s, u"es"_s, Translations::Pseudo})
-        QTest::newRow(qPrintable(language)) << language;
-}
-
-void tst_Translations::everyTextTranslatedAndFitting()
-{
-    QFETCH(QString, language);
-    Translations translations({language});
-    QCOMPARE(translations.language(), language == u"en" ? QString() : language);
-    translations.install();
-    const bool pseudo = language == Translations::Pseudo;
-    QStringList faults, tooSmall;
-    int measured = 0;
-    showEveryText([&](QWidget *control, const QString &where, const QString &text) {
-        if (text.isEmpty())
-            return;
-        if (pseudo && !isPseudoTranslated(text))
-            faults.append(where + u": "_s + text);
-        if (!control)
-            return;
-        ++measured;
-        if (const QString problem = fitProblem(control, text); !problem.isEmpty())
-            (pseudo ? tooSmall : faults).append(where + u" \""_s + text + u"\": "_s + problem);
-    });
-    tooSmall.removeDuplicates();
-    if (!tooSmall.isEmpty())
-        qInfo().noquote() << "Too small for the lengthened texts:\n" << tooSmall.join(u'\n');
-    QVERIFY(measured > 30);
-    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
-}
 
 QTEST_MAIN(tst_Translations)
 #include "tst_translations.moc"
