@@ -45,7 +45,7 @@ struct Step
     std::function<void()> act;
 };
 
-bool OnScreen(const QWidget *widget)
+bool onScreen(const QWidget *widget)
 {
     const QWidget *top = widget ? widget->window() : nullptr;
     return widget && widget->isVisible() && top->windowHandle() && top->windowHandle()->isExposed();
@@ -56,14 +56,14 @@ class SmokeDriver : public QObject
 public:
     explicit SmokeDriver(Program &program) : m_program(program)
     {
-        BuildSteps();
-        connect(&m_poll, &QTimer::timeout, this, [this] { Poll(); });
+        buildSteps();
+        connect(&m_poll, &QTimer::timeout, this, [this] { poll(); });
         m_poll.start(50);
         m_clock.start();
     }
 
     // What the run missed, empty when it saw everything.
-    QStringList Missing() const
+    QStringList missingSteps() const
     {
         QStringList missing;
         if (m_next < m_steps.size())
@@ -82,31 +82,31 @@ private:
                                                 WindowName::Form3, WindowName::Form4,
                                                 WindowName::Form5, WindowName::frmAbout};
 
-    MDIForm1 &Frame() { return m_program.mainWindow(); }
+    MDIForm1 &frame() { return m_program.mainWindow(); }
 
-    QMdiSubWindow *Shown(WindowName name)
+    QMdiSubWindow *shown(WindowName name)
     {
         QMdiSubWindow *window = m_program.window(name).subWindow();
-        return OnScreen(window) ? window : nullptr;
+        return onScreen(window) ? window : nullptr;
     }
 
-    template<class T = QWidget> T *Control(WindowName name, const char *object)
+    template<class T = QWidget> T *control(WindowName name, const char *object)
     {
         QMdiSubWindow *window = m_program.window(name).subWindow();
         return window ? window->findChild<T *>(QLatin1String(object)) : nullptr;
     }
 
-    void Click(WindowName name, const char *object)
+    void click(WindowName name, const char *object)
     {
-        if (auto *button = Control<QAbstractButton>(name, object))
+        if (auto *button = control<QAbstractButton>(name, object))
             button->click();
     }
 
     // The Installer's drill button that reads "Next" at this moment.
-    void ClickNext()
+    void clickNext()
     {
         for (const char *object : {"Command1", "Command2", "Command3"}) {
-            auto *button = Control<QAbstractButton>(WindowName::Form1, object);
+            auto *button = control<QAbstractButton>(WindowName::Form1, object);
             if (button && button->isVisible() && button->text() == QLatin1String("Next")) {
                 button->click();
                 return;
@@ -114,80 +114,80 @@ private:
         }
     }
 
-    bool Running(WindowName name, const char *startButton)
+    bool running(WindowName name, const char *startButton)
     {
-        auto *start = Control<QAbstractButton>(name, startButton);
-        return Shown(name) && start && start->isHidden();
+        auto *start = control<QAbstractButton>(name, startButton);
+        return shown(name) && start && start->isHidden();
     }
 
-    void BuildSteps()
+    void buildSteps()
     {
         const auto trigger = [](MenuItem &item) { return [&item] { item.action()->trigger(); }; };
-        m_steps << Step{"the frame on screen", [this] { return OnScreen(Frame().widget()); },
-                        trigger(Frame().Guiden)};
+        m_steps << Step{"the frame on screen", [this] { return onScreen(frame().widget()); },
+                        trigger(frame().Guiden)};
         for (int level = 1; level <= 3; ++level) {
             m_steps << Step{"the Installer's START",
                             [this] {
-                                auto *start = Control(WindowName::Form1, "Command4");
-                                return Shown(WindowName::Form1) && start && start->isVisible();
+                                auto *start = control(WindowName::Form1, "Command4");
+                                return shown(WindowName::Form1) && start && start->isVisible();
                             },
-                            [this] { Click(WindowName::Form1, "Command4"); }};
+                            [this] { click(WindowName::Form1, "Command4"); }};
             for (int right = 0; right < 15; ++right)
                 m_steps << Step{"a Next button",
-                                [this] { return Running(WindowName::Form1, "Command4"); },
-                                [this] { ClickNext(); }};
+                                [this] { return running(WindowName::Form1, "Command4"); },
+                                [this] { clickNext(); }};
         }
-        m_steps << Step{"the Installer done", [this] { return Frame().Guiden.Checked(); },
-                        trigger(Frame().Scroll)};
+        m_steps << Step{"the Installer done", [this] { return frame().Guiden.Checked(); },
+                        trigger(frame().Scroll)};
         m_steps << Step{"the Scrolling drill on screen",
-                        [this] { return Shown(WindowName::Form3) != nullptr; },
-                        [this] { Click(WindowName::Form3, "Command1"); }};
+                        [this] { return shown(WindowName::Form3) != nullptr; },
+                        [this] { click(WindowName::Form3, "Command1"); }};
         m_steps << Step{
-            "the magic number", [this] { return Running(WindowName::Form3, "Command1"); },
+            "the magic number", [this] { return running(WindowName::Form3, "Command1"); },
             [this] {
-                const int magic = Control<QLabel>(WindowName::Form3, "Label5")->text().toInt();
+                const int magic = control<QLabel>(WindowName::Form3, "Label5")->text().toInt();
                 for (const char *bar : {"VScroll1", "VScroll2", "VScroll3", "VScroll4"})
-                    Control<QScrollBar>(WindowName::Form3, bar)->setValue(magic);
+                    control<QScrollBar>(WindowName::Form3, bar)->setValue(magic);
             }};
-        m_steps << Step{"the Scrolling drill done", [this] { return Frame().Scroll.Checked(); },
-                        trigger(Frame().mnuTyping)};
+        m_steps << Step{"the Scrolling drill done", [this] { return frame().Scroll.Checked(); },
+                        trigger(frame().mnuTyping)};
         m_steps << Step{"the Typing drill on screen",
-                        [this] { return Shown(WindowName::Form2) != nullptr; },
-                        [this] { Click(WindowName::Form2, "Command1"); }};
+                        [this] { return shown(WindowName::Form2) != nullptr; },
+                        [this] { click(WindowName::Form2, "Command1"); }};
         // All but the last character first, then the sentence whole.
         for (int chop : {1, 0})
             m_steps << Step{
-                "the sentence", [this] { return Running(WindowName::Form2, "Command1"); },
+                "the sentence", [this] { return running(WindowName::Form2, "Command1"); },
                 [this, chop] {
-                    auto *box = Control<QPlainTextEdit>(WindowName::Form2, "Text1");
+                    auto *box = control<QPlainTextEdit>(WindowName::Form2, "Text1");
                     box->selectAll();
                     box->insertPlainText(
-                        Control<QLabel>(WindowName::Form2, "Label1")->text().chopped(chop));
+                        control<QLabel>(WindowName::Form2, "Label1")->text().chopped(chop));
                 }};
         m_steps << Step{"the certificate item enabled",
-                        [this] { return Frame().mnuCertificate.Enabled(); },
-                        trigger(Frame().mnuCertificate)};
+                        [this] { return frame().mnuCertificate.Enabled(); },
+                        trigger(frame().mnuCertificate)};
         m_steps << Step{"the certificate on screen",
-                        [this] { return Shown(WindowName::Form4) != nullptr; },
-                        trigger(Frame().mnuAbout)};
+                        [this] { return shown(WindowName::Form4) != nullptr; },
+                        trigger(frame().mnuAbout)};
         m_steps << Step{"the About box answered",
                         [this] { return m_answered.contains(QStringLiteral("information")); },
-                        trigger(Frame().mnuBrowser)};
+                        trigger(frame().mnuBrowser)};
         m_steps << Step{"the browser on screen",
-                        [this] { return Shown(WindowName::Form5) != nullptr; },
+                        [this] { return shown(WindowName::Form5) != nullptr; },
                         [this] {
-                            auto *address = Control<QLineEdit>(WindowName::Form5, "Text1");
+                            auto *address = control<QLineEdit>(WindowName::Form5, "Text1");
                             QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier,
                                             QStringLiteral("\r"));
                             QApplication::sendEvent(address, &press);
                         }};
         m_steps << Step{"the censored box answered",
                         [this] { return m_answered.contains(QStringLiteral("error")); },
-                        trigger(Frame().Quit)};
+                        trigger(frame().Quit)};
     }
 
     // A picture of the whole screen, where the folder for them is set.
-    void TakeShot(const QString &what)
+    void takeShot(const QString &what)
     {
         static const QString folder = qEnvironmentVariable("THORNAX_SMOKE_SHOTS");
         if (folder.isEmpty())
@@ -199,14 +199,14 @@ private:
         QGuiApplication::primaryScreen()->grabWindow(0).save(name);
     }
 
-    void Poll()
+    void poll()
     {
         for (WindowName name : AllWindows)
-            if (Shown(name))
+            if (shown(name))
                 m_seen.insert(name);
         if (QWidget *box = QApplication::activeModalWidget()) {
-            if (OnScreen(box))
-                Answer(box);
+            if (onScreen(box))
+                answer(box);
             return;
         }
         if (m_acting || m_next >= m_steps.size())
@@ -221,7 +221,7 @@ private:
         }
         std::printf("smoke: %s\n", step.what);
         if (qstrcmp(step.what, NextStep) != 0)
-            TakeShot(QLatin1String(step.what));
+            takeShot(QLatin1String(step.what));
         ++m_next;
         m_clock.restart();
         // Run from the event loop, not from this tick: what it does may open a box,
@@ -233,9 +233,9 @@ private:
         });
     }
 
-    void Answer(QWidget *box)
+    void answer(QWidget *box)
     {
-        TakeShot(QStringLiteral("box ") + box->windowTitle());
+        takeShot(QStringLiteral("box ") + box->windowTitle());
         if (auto *message = qobject_cast<QMessageBox *>(box)) {
             const QString kind = message->icon() == QMessageBox::Information ? "information"
                                  : message->icon() == QMessageBox::Critical  ? "error"
@@ -274,7 +274,7 @@ int main(int argc, char *argv[])
         driver = std::make_unique<SmokeDriver>(program);
         // Read while the program and its event loop are still there.
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&] {
-            missing = driver->Missing();
+            missing = driver->missingSteps();
             driver.reset();
         });
     });
