@@ -1,33 +1,16 @@
 #include "pictures.h"
 
+#include "picturesource.h"
+
 #include <QGuiApplication>
 #include <QHash>
 #include <QIconEngine>
 #include <QPainter>
-#include <QSvgRenderer>
-
-#include <memory>
 
 namespace {
 
-const QString IconSource = QStringLiteral(":/thornax/icon.svg");
+const QString IconName = QStringLiteral("icon");
 constexpr int IconDesignSide = 48;
-
-QPixmap render(QSvgRenderer &renderer, QSize size, qreal pixelRatio)
-{
-    QPixmap pixmap((QSizeF(size) * pixelRatio).toSize());
-    pixmap.setDevicePixelRatio(pixelRatio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(QPointF(0, 0), size));
-    return pixmap;
-}
-
-QPixmap render(const QString &resource, QSize size, qreal pixelRatio)
-{
-    QSvgRenderer renderer(resource);
-    return render(renderer, size, pixelRatio);
-}
 
 qreal orApplicationRatio(qreal pixelRatio)
 {
@@ -36,13 +19,13 @@ qreal orApplicationRatio(qreal pixelRatio)
     return qApp ? qApp->devicePixelRatio() : 1.0;
 }
 
-// Draws the icon from its SVG for each pixel size asked for, once. A window
-// system that wants every size (X11 puts them all in _NET_WM_ICON) gets them,
-// and nobody else pays for the large ones.
-class SvgIconEngine : public QIconEngine
+// Draws the icon for each pixel size asked for, once. A window system that
+// wants every size (X11 puts them all in _NET_WM_ICON) gets them, and nobody
+// else pays for the large ones.
+class DrawnIconEngine : public QIconEngine
 {
 public:
-    explicit SvgIconEngine(QString resource) : m_resource(std::move(resource)) {}
+    explicit DrawnIconEngine(QString name) : m_name(std::move(name)) {}
 
     QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
     {
@@ -50,9 +33,7 @@ public:
         auto drawn = m_drawn.constFind(key);
         if (drawn != m_drawn.cend())
             return *drawn;
-        if (!m_renderer)
-            m_renderer = std::make_unique<QSvgRenderer>(m_resource);
-        return *m_drawn.insert(key, render(*m_renderer, size, 1.0));
+        return *m_drawn.insert(key, drawPicture(m_name, size, 1.0));
     }
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
@@ -71,12 +52,11 @@ public:
         return sizes;
     }
 
-    QIconEngine *clone() const override { return new SvgIconEngine(m_resource); }
-    QString key() const override { return QStringLiteral("ThornaxSvgIcon"); }
+    QIconEngine *clone() const override { return new DrawnIconEngine(m_name); }
+    QString key() const override { return QStringLiteral("ThornaxDrawnIcon"); }
 
 private:
-    QString m_resource;
-    std::unique_ptr<QSvgRenderer> m_renderer;
+    QString m_name;
     QHash<quint64, QPixmap> m_drawn;
 };
 
@@ -108,7 +88,7 @@ QIcon programIcon()
 {
     QIcon &icon = drawnPictures().icon;
     if (icon.isNull())
-        icon = QIcon(new SvgIconEngine(IconSource));
+        icon = QIcon(new DrawnIconEngine(IconName));
     return icon;
 }
 
@@ -122,12 +102,11 @@ QPixmap banner(qreal pixelRatio)
 {
     QPixmap &banner = drawnPictures().banner;
     if (banner.isNull() || banner.devicePixelRatio() != pixelRatio)
-        banner = render(QStringLiteral(":/thornax/banner.svg"), QSize(150, 300), pixelRatio);
+        banner = drawPicture(QStringLiteral("banner"), QSize(150, 300), pixelRatio);
     return banner;
 }
 
 QPixmap medal(qreal pixelRatio)
 {
-    return render(QStringLiteral(":/thornax/medal.svg"), QSize(256, 256),
-                  orApplicationRatio(pixelRatio));
+    return drawPicture(QStringLiteral("medal"), QSize(256, 256), orApplicationRatio(pixelRatio));
 }

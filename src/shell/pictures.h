@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QPixmap>
 
-// The program's three pictures, drawn from their SVG sources at their design
+// The program's three pictures, drawn from their sources at their design
 // sizes for the device pixel ratio they are shown at (1x, 1.5x, 2x, 3x, ...),
 // so that they stay crisp on any screen. Nothing is drawn before it is asked for.
 
