@@ -353,6 +353,10 @@ Starten Sie den Trainer als gewöhnlicher Benutzer, oder setzen Sie QTWEBENGINE_
         <translation>Die Webansicht konnte nicht geladen werden.</translation>
     </message>
     <message>
+        <source>This version shows no web pages.</source>
+        <translation>Diese Version zeigt keine Webseiten an.</translation>
+    </message>
+    <message>
         <source>%1 was not found in %2.</source>
         <translation>%1 wurde in %2 nicht gefunden.</translation>
     </message>

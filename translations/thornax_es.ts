@@ -353,6 +353,10 @@ Ejecute el entrenador como usuario normal, o defina QTWEBENGINE_DISABLE_SANDBOX=
         <translation>No se pudo cargar la vista web.</translation>
     </message>
     <message>
+        <source>This version shows no web pages.</source>
+        <translation>Esta versión no muestra páginas web.</translation>
+    </message>
+    <message>
         <source>%1 was not found in %2.</source>
         <translation>No se encontró %1 en %2.</translation>
     </message>

@@ -353,6 +353,10 @@ Lancez l&apos;entraîneur en tant qu&apos;utilisateur ordinaire, ou définissez 
         <translation>La vue web n&apos;a pas pu être chargée.</translation>
     </message>
     <message>
+        <source>This version shows no web pages.</source>
+        <translation>Cette version n&apos;affiche aucune page web.</translation>
+    </message>
+    <message>
         <source>%1 was not found in %2.</source>
         <translation>%1 est introuvable dans %2.</translation>
     </message>

@@ -42,6 +42,8 @@ WebViewModule::WebViewModule(QStringList folders) : m_folders(std::move(folders)
 
 QStringList WebViewModule::defaultFolders()
 {
+    if (!THORNAX_WEBVIEW_BUILT)
+        return {};
     const QDir programFolder(QCoreApplication::applicationDirPath());
     return {programFolder.path(),
             QDir::cleanPath(programFolder.filePath(QStringLiteral(THORNAX_WEBVIEW_INSTALL_DIR)))};
@@ -61,6 +63,9 @@ QString WebViewModule::fileName()
 
 WebView *WebViewModule::createView(QWidget *parent)
 {
+    if (m_folders.isEmpty())
+        return new NoticeView(
+            QCoreApplication::translate("WebViewModule", "This version shows no web pages."), parent);
     if (WebViewPlugin *plugin = loadedPlugin())
         return plugin->createView(parent);
     return new NoticeView(

@@ -10,7 +10,8 @@ class WebViewPlugin;
 // Loads the web view module when the first view is asked for, so that neither
 // start-up nor memory pays for the browser engine before the browser is used.
 // The module stays loaded for the rest of the run. When it cannot be loaded,
-// the view is a line saying so.
+// the view is a line saying so; where no module was built (no folders to search),
+// a line saying that this version shows no pages.
 class WebViewModule
 {
 public:
@@ -23,7 +24,8 @@ public:
     // no shader cache of Qt's or of the graphics driver's written to disk.
     static void prepareApplication();
 
-    // Beside the program (the build tree), then the installed library folder.
+    // Beside the program (the build tree), then the installed library folder;
+    // none where the build has no module.
     static QStringList defaultFolders();
     // The module's file name on this platform.
     static QString fileName();
