@@ -1,5 +1,7 @@
 #include "languages.h"
 
+#include "systemlanguages.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 
@@ -49,7 +51,7 @@ QStringList Translations::systemChoice()
     const QString pseudo = qEnvironmentVariable("THORNAX_PSEUDO_TRANSLATION");
     if (!pseudo.isEmpty() && pseudo != u"0")
         return {Pseudo};
-    return messageLanguages([](const char *name) { return qEnvironmentVariable(name); });
+    return systemLanguages();
 }
 
 Translations::Translations(const QStringList &languages)
