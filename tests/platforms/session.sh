@@ -1,9 +1,10 @@
 #!/bin/sh
 # Runs a command on a display server of this run's own, as a desktop session
-# would: "wayland" is Debian's weston with its headless backend. A wrapper (an emulator, say) may come before
+# would: "x11" is Xvfb with the openbox window manager, "wayland" is Debian's
+# weston with its headless backend. A wrapper (an emulator, say) may come before
 # the command. Exits 77 (the test is skipped) only where the server is missing
 # or cannot start.
-#   session.sh wayland [WRAPPER...] COMMAND
+#   session.sh x11|wayland [WRAPPER...] COMMAND
 set -u
 session=$1
 shift
@@ -44,6 +45,15 @@ start() {
 }
 
 case $session in
+x11)
+    # Xvfb picks a free display and writes its number when it is ready.
+    start -s "$XDG_RUNTIME_DIR/display" Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+        3>"$XDG_RUNTIME_DIR/display"
+    DISPLAY=:$(cat "$XDG_RUNTIME_DIR/display")
+    export DISPLAY
+    start -e "$XDG_RUNTIME_DIR/wm" openbox --startup "touch $XDG_RUNTIME_DIR/wm"
+    set -- env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"
+    ;;
 wayland)
     socket=wayland-thornax-$$
     start -S "$XDG_RUNTIME_DIR/$socket" weston --no-config --backend=headless-backend.so \
@@ -54,7 +64,7 @@ wayland)
     # use, takes its place; every desktop with a keyboard has a seat.
     set -- env -u DISPLAY WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland QT_IM_MODULE=compose "$@"
     ;;
-*) echo "usage: session.sh wayland [WRAPPER...] COMMAND" >&2 && exit 2 ;;
+*) echo "usage: session.sh x11|wayland [WRAPPER...] COMMAND" >&2 && exit 2 ;;
 esac
 
 # Under the leak checker: what Qt's platform plugins leave at exit is no leak of
