@@ -17,9 +17,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 log=$XDG_RUNTIME_DIR/log
 servers=""
 cleanup() {
-    for pid in $servers; do
-        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-    done
+    [ -n "$servers" ] && kill $servers 2>/dev/null && wait
     rm -rf "$XDG_RUNTIME_DIR"
 }
 trap cleanup EXIT

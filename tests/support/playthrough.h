@@ -44,7 +44,7 @@ private:
     bool m_over = false;
     QTimer m_poll;
     QElapsedTimer m_clock;
-    QSet<QString> m_answered;
+    QSet<int> m_answered;  // the icons of the message boxes answered
     QStringList m_prompts; // of the plain boxes, in order
     QString m_elapsed;     // the Typing drill's time when the sentence was nearly typed
     QString m_scoreLine;
