@@ -112,6 +112,11 @@ private slots:
         QTest::qWait(300);
         QVERIFY(view->url().scheme() != QLatin1String("file"));
 
+        // The temporary folder, the engine's too, is still a usable one, for this user alone.
+        QTemporaryFile file;
+        QVERIFY(file.open() && QFileInfo(file).dir() == QDir::temp() && !QDir::temp().isRoot());
+        QVERIFY(!(QFile::permissions(QDir::tempPath()) & (QFile::ReadGroup | QFile::ReadOther)));
+
         // Closing discards the view with its page and private profile, in an
         // order the engine accepts; the next opening starts afresh.
         QTest::failOnWarning(QRegularExpression(QStringLiteral("profile|WebEnginePage")));
