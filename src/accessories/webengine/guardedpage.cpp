@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QWebEngineFullScreenRequest>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 
 namespace {
@@ -15,6 +16,22 @@ bool isLeavePageQuestion(const QString &message)
     static const char question[] =
         "Are you sure you want to leave this page? Changes that you made may not be saved.";
     return message == QCoreApplication::translate(context, question);
+}
+
+// Nothing is dragged out of a page: the engine writes an image dragged out to a
+// file, for whatever it is dropped on. Cancelled in every frame before any
+// script of the page's runs, from a world of the program's own that the page
+// cannot reach.
+QWebEngineScript noDraggingOut()
+{
+    QWebEngineScript script;
+    script.setName(QStringLiteral("noDraggingOut"));
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setRunsOnSubFrames(true);
+    script.setSourceCode(
+        QStringLiteral("addEventListener('dragstart', e => e.preventDefault(), true);"));
+    return script;
 }
 
 } // namespace
@@ -37,6 +54,7 @@ GuardedPage::GuardedPage(QWebEngineProfile *profile, QObject *parent)
             });
     connect(this, &QWebEnginePage::fullScreenRequested, this,
             [](QWebEngineFullScreenRequest request) { request.reject(); });
+    scripts().insert(noDraggingOut());
 }
 
 bool GuardedPage::isWebAddress(const QUrl &url)

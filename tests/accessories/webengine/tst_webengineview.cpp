@@ -171,6 +171,12 @@ private slots:
             << colourInput + "margin:300px'>\");"
                              "onmouseup = () => document.querySelector('input').focus();"
             << false;
+        QTest::newRow("image dragged")
+            << QByteArray("document.write('<img src=/picture.svg>');") << false;
+        QTest::newRow("image dragged from a blank frame")
+            << QByteArray("document.write('<iframe></iframe>');"
+                          "frames[0].document.body.innerHTML = '<img src=/picture.svg>';")
+            << false;
     }
     void pageNeitherHoldsTheProgramNorWrites()
     {
@@ -179,6 +185,8 @@ private slots:
         const QByteArray body(2 << 20, 'x');
         m_server.responses["/report.asp"] = {response("Content-Disposition: attachment\r\n", body)};
         m_server.responses["/setup.zip"] = {response("Content-Type: application/zip\r\n", body)};
+        m_server.responses["/picture.svg"] = {response(
+            "Content-Type: image/svg+xml\r\n", "<svg xmlns='http://www.w3.org/2000/svg'/>")};
         m_server.responses[StartPath] = {page("held", script), page("start")};
         QWebEngineView *view = openOnLoadedPage();
         QVERIFY(view);
@@ -193,8 +201,8 @@ private slots:
             QVERIFY(::kill(view->page()->renderProcessPid(), SIGKILL) == 0 && died.wait(5000));
         }
 
-        // A drill's timer keeps ticking, and no box or dialog of the page's holds the program
-        // or shows at all.
+        // A drill's timer keeps ticking, no box or dialog of the page's holds the program or
+        // shows at all, and the temporary folder holds nothing of the page's.
         int ticks = 0;
         QTimer drill;
         connect(&drill, &QTimer::timeout, [&ticks] { ++ticks; });
@@ -203,6 +211,7 @@ private slots:
         QVERIFY(ticks >= 5);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
         QCOMPARE(std::ranges::count_if(QApplication::topLevelWindows(), &QWindow::isVisible), 1);
+        QVERIFY(QDir::temp().isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 
         // The program's own box, then the start page again.
         BoxAnswerer answerer(300);
