@@ -1,5 +1,6 @@
 #include "guardedpage.h"
 
+#include <QAuthenticator>
 #include <QCoreApplication>
 #include <QWebEngineFullScreenRequest>
 #include <QWebEngineScriptCollection>
@@ -34,6 +35,13 @@ QWebEngineScript noDraggingOut()
     return script;
 }
 
+// Asked for a password, the page gets none, once: left unanswered, the engine
+// sends empty credentials again and again.
+void cancelAuthentication(QAuthenticator *authenticator)
+{
+    *authenticator = QAuthenticator();
+}
+
 } // namespace
 
 GuardedPage::GuardedPage(QWebEngineProfile *profile, QObject *parent)
@@ -54,6 +62,13 @@ GuardedPage::GuardedPage(QWebEngineProfile *profile, QObject *parent)
             });
     connect(this, &QWebEnginePage::fullScreenRequested, this,
             [](QWebEngineFullScreenRequest request) { request.reject(); });
+    connect(
+        this, &QWebEnginePage::authenticationRequired, this,
+        [](const QUrl &, QAuthenticator *authenticator) { cancelAuthentication(authenticator); });
+    connect(this, &QWebEnginePage::proxyAuthenticationRequired, this,
+            [](const QUrl &, QAuthenticator *authenticator, const QString &) {
+                cancelAuthentication(authenticator);
+            });
     scripts().insert(noDraggingOut());
 }
 

@@ -6,8 +6,8 @@
 // out the user's files, opens windows of its own, uses the user's devices,
 // shows a box of its own, or lets anything be dragged out of it. Boxes a page
 // asks for (alert, confirm, prompt, and "are you sure you want to leave") are
-// answered at once as though the user had dismissed them, and leaving a page
-// never asks.
+// answered at once as though the user had dismissed them, leaving a page never
+// asks, and a request for a password is cancelled.
 class GuardedPage : public QWebEnginePage
 {
 public:

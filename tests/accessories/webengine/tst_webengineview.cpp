@@ -177,6 +177,8 @@ private slots:
             << QByteArray("document.write('<iframe></iframe>');"
                           "frames[0].document.body.innerHTML = '<img src=/picture.svg>';")
             << false;
+        QTest::newRow("password") << QByteArray("onload = () => location = '/401';") << false;
+        QTest::newRow("proxy password") << QByteArray("onload = () => location = '/407';") << false;
     }
     void pageNeitherHoldsTheProgramNorWrites()
     {
@@ -187,6 +189,8 @@ private slots:
         m_server.responses["/setup.zip"] = {response("Content-Type: application/zip\r\n", body)};
         m_server.responses["/picture.svg"] = {response(
             "Content-Type: image/svg+xml\r\n", "<svg xmlns='http://www.w3.org/2000/svg'/>")};
+        m_server.responses["/401"] = {response("WWW-Authenticate: Basic\r\n", {}, "401 No")};
+        m_server.responses["/407"] = {response("Proxy-Authenticate: Basic\r\n", {}, "407 No")};
         m_server.responses[StartPath] = {page("held", script), page("start")};
         QWebEngineView *view = openOnLoadedPage();
         QVERIFY(view);
@@ -202,7 +206,8 @@ private slots:
         }
 
         // A drill's timer keeps ticking, no box or dialog of the page's holds the program or
-        // shows at all, and the temporary folder holds nothing of the page's.
+        // shows at all, no address is asked for twice, and the temporary folder holds nothing
+        // of the page's.
         int ticks = 0;
         QTimer drill;
         connect(&drill, &QTimer::timeout, [&ticks] { ++ticks; });
@@ -211,6 +216,7 @@ private slots:
         QVERIFY(ticks >= 5);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
         QCOMPARE(std::ranges::count_if(QApplication::topLevelWindows(), &QWindow::isVisible), 1);
+        QCOMPARE(QSet(m_server.asked.begin(), m_server.asked.end()).size(), m_server.asked.size());
         QVERIFY(QDir::temp().isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 
         // The program's own box, then the start page again.
