@@ -1,5 +1,7 @@
 #include "guardedpage.h"
 
+#include "nodraggingout.h"
+
 #include <QAuthenticator>
 #include <QCoreApplication>
 #include <QWebEngineFullScreenRequest>
@@ -17,22 +19,6 @@ bool isLeavePageQuestion(const QString &message)
     static const char question[] =
         "Are you sure you want to leave this page? Changes that you made may not be saved.";
     return message == QCoreApplication::translate(context, question);
-}
-
-// Nothing is dragged out of a page: the engine writes an image dragged out to a
-// file, for whatever it is dropped on. Cancelled in every frame before any
-// script of the page's runs, from a world of the program's own that the page
-// cannot reach.
-QWebEngineScript noDraggingOut()
-{
-    QWebEngineScript script;
-    script.setName(QStringLiteral("noDraggingOut"));
-    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    script.setWorldId(QWebEngineScript::ApplicationWorld);
-    script.setRunsOnSubFrames(true);
-    script.setSourceCode(
-        QStringLiteral("addEventListener('dragstart', e => e.preventDefault(), true);"));
-    return script;
 }
 
 // Asked for a password, the page gets none, once: left unanswered, the engine

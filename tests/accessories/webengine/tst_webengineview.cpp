@@ -177,6 +177,10 @@ private slots:
             << QByteArray("document.write('<iframe></iframe>');"
                           "frames[0].document.body.innerHTML = '<img src=/picture.svg>';")
             << false;
+        QTest::newRow("image dragged from a page written anew")
+            << QByteArray("onload = () => setTimeout(() => { document.open(); "
+                          "document.write('<img src=/picture.svg>'); document.close(); });")
+            << false;
         QTest::newRow("password") << QByteArray("onload = () => location = '/401';") << false;
         QTest::newRow("proxy password") << QByteArray("onload = () => location = '/407';") << false;
     }
