@@ -23,8 +23,9 @@ PageServer::PageServer()
     });
 }
 
-QByteArray response(const QByteArray &headers, const QByteArray &body)
+QByteArray response(const QByteArray &headers, const QByteArray &body, const QByteArray &status)
 {
-    return "HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Length: " +
-           QByteArray::number(body.size()) + "\r\n" + headers + "\r\n" + body;
+    return "HTTP/1.1 " + status +
+           "\r\nConnection: close\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n" +
+           headers + "\r\n" + body;
 }

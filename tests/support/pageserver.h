@@ -15,4 +15,5 @@ public:
 };
 
 // A whole response: the status line, the given headers and the body.
-QByteArray response(const QByteArray &headers, const QByteArray &body);
+QByteArray response(const QByteArray &headers, const QByteArray &body,
+                    const QByteArray &status = "200 OK");

@@ -1,5 +1,6 @@
 #include "engineview.h"
 
+#include "dialogdismisser.h"
 #include "guardedpage.h"
 #include "privateprofile.h"
 
@@ -8,6 +9,7 @@ EngineView::EngineView(QWidget *parent)
 {
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
+    new DialogDismisser(this);
     setPage(new GuardedPage(m_profile, this));
 }
 

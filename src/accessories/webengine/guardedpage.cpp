@@ -1,7 +1,11 @@
 #include "guardedpage.h"
 
+#include "nodraggingout.h"
+
+#include <QAuthenticator>
 #include <QCoreApplication>
 #include <QWebEngineFullScreenRequest>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 
 namespace {
@@ -15,6 +19,13 @@ bool isLeavePageQuestion(const QString &message)
     static const char question[] =
         "Are you sure you want to leave this page? Changes that you made may not be saved.";
     return message == QCoreApplication::translate(context, question);
+}
+
+// Asked for a password, the page gets none, once: left unanswered, the engine
+// sends empty credentials again and again.
+void cancelAuthentication(QAuthenticator *authenticator)
+{
+    *authenticator = QAuthenticator();
 }
 
 } // namespace
@@ -37,6 +48,14 @@ GuardedPage::GuardedPage(QWebEngineProfile *profile, QObject *parent)
             });
     connect(this, &QWebEnginePage::fullScreenRequested, this,
             [](QWebEngineFullScreenRequest request) { request.reject(); });
+    connect(
+        this, &QWebEnginePage::authenticationRequired, this,
+        [](const QUrl &, QAuthenticator *authenticator) { cancelAuthentication(authenticator); });
+    connect(this, &QWebEnginePage::proxyAuthenticationRequired, this,
+            [](const QUrl &, QAuthenticator *authenticator, const QString &) {
+                cancelAuthentication(authenticator);
+            });
+    scripts().insert(noDraggingOut());
 }
 
 bool GuardedPage::isWebAddress(const QUrl &url)

@@ -3,10 +3,11 @@
 #include <QWebEnginePage>
 
 // A page that goes to web addresses only and keeps to its view: it never hands
-// out the user's files, opens windows of its own, uses the user's devices, or
-// shows a box of its own. Boxes a page asks for (alert, confirm, prompt, and
-// "are you sure you want to leave") are answered at once as though the user
-// had dismissed them, and leaving a page never asks.
+// out the user's files, opens windows of its own, uses the user's devices,
+// shows a box of its own, or lets anything be dragged out of it. Boxes a page
+// asks for (alert, confirm, prompt, and "are you sure you want to leave") are
+// answered at once as though the user had dismissed them, leaving a page never
+// asks, and a request for a password is cancelled.
 class GuardedPage : public QWebEnginePage
 {
 public:

@@ -1,8 +1,9 @@
 #include "nowhere.h"
 
+#include "memorytempfolder.h"
+
 void keepEngineFilesOffDisk()
 {
-    const QByteArray nowhere = Nowhere.toLocal8Bit();
-    qputenv("XDG_DATA_HOME", nowhere);
-    qputenv("TMPDIR", nowhere);
+    qputenv("XDG_DATA_HOME", Nowhere.toLocal8Bit());
+    useTempFolderInMemory();
 }

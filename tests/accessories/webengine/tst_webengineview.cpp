@@ -22,13 +22,26 @@ const QByteArray StartPath =
 QByteArray page(const QByteArray &title, const QByteArray &script = {})
 {
     return response("Content-Type: text/html\r\n",
-                    "<title>" + title + "</title><script>" + script + "</script>");
+                    "<title>" + title + "</title><script>" + script + "</script>" + title);
 }
 
 // The folders the browser could write to, fresh and empty, set before the engine starts.
 const QStringList FreshFolders{"HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME",
                                "TMPDIR"};
 QTemporaryDir FreshRoot, QtRuntime;
+
+// The engine drops presses that come before the page has painted: clicks a bare
+// corner until the page has seen one, for a second at most (a page may be stuck).
+void waitForPressesToArrive(QWebEngineView *view)
+{
+    const auto seen = std::make_shared<bool>(false);
+    view->page()->runJavaScript("addEventListener('mousedown', () => self.pressed = true);");
+    for (int i = 0; i < 10 && !*seen; QTest::qWait(100), ++i) {
+        QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {}, QPoint(550, 400));
+        view->page()->runJavaScript("self.pressed",
+                                    [seen](const QVariant &v) { *seen = v.toBool(); });
+    }
+}
 
 } // namespace
 
@@ -112,6 +125,11 @@ private slots:
         QTest::qWait(300);
         QVERIFY(view->url().scheme() != QLatin1String("file"));
 
+        // The temporary folder, the engine's too, is still a usable one, for this user alone.
+        QTemporaryFile file;
+        QVERIFY(file.open() && QFileInfo(file).dir() == QDir::temp() && !QDir::temp().isRoot());
+        QVERIFY(!(QFile::permissions(QDir::tempPath()) & (QFile::ReadGroup | QFile::ReadOther)));
+
         // Closing discards the view with its page and private profile, in an
         // order the engine accepts; the next opening starts afresh.
         QTest::failOnWarning(QRegularExpression(QStringLiteral("profile|WebEnginePage")));
@@ -146,6 +164,25 @@ private slots:
         QTest::newRow("zip") << QByteArray("onload = () => location = '/setup.zip';") << false;
         QTest::newRow("download link") << download("'/report.asp'") << false;
         QTest::newRow("blob") << download("URL.createObjectURL(new Blob(['secret']))") << false;
+        const QByteArray colourInput = "document.write(\"<input type=color style='";
+        QTest::newRow("colour input clicked")
+            << colourInput + "width:200px; height:200px'>\");" << false;
+        QTest::newRow("colour input, Space")
+            << colourInput + "margin:300px'>\");"
+                             "onmouseup = () => document.querySelector('input').focus();"
+            << false;
+        QTest::newRow("image dragged")
+            << QByteArray("document.write('<img src=/picture.svg>');") << false;
+        QTest::newRow("image dragged from a blank frame")
+            << QByteArray("document.write('<iframe></iframe>');"
+                          "frames[0].document.body.innerHTML = '<img src=/picture.svg>';")
+            << false;
+        QTest::newRow("image dragged from a page written anew")
+            << QByteArray("onload = () => setTimeout(() => { document.open(); "
+                          "document.write('<img src=/picture.svg>'); document.close(); });")
+            << false;
+        QTest::newRow("password") << QByteArray("onload = () => location = '/401';") << false;
+        QTest::newRow("proxy password") << QByteArray("onload = () => location = '/407';") << false;
     }
     void pageNeitherHoldsTheProgramNorWrites()
     {
@@ -154,17 +191,27 @@ private slots:
         const QByteArray body(2 << 20, 'x');
         m_server.responses["/report.asp"] = {response("Content-Disposition: attachment\r\n", body)};
         m_server.responses["/setup.zip"] = {response("Content-Type: application/zip\r\n", body)};
+        m_server.responses["/picture.svg"] = {response(
+            "Content-Type: image/svg+xml\r\n", "<svg xmlns='http://www.w3.org/2000/svg'/>")};
+        m_server.responses["/401"] = {response("WWW-Authenticate: Basic\r\n", {}, "401 No")};
+        m_server.responses["/407"] = {response("Proxy-Authenticate: Basic\r\n", {}, "407 No")};
         m_server.responses[StartPath] = {page("held", script), page("start")};
         QWebEngineView *view = openOnLoadedPage();
         QVERIFY(view);
-        QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {},
-                          QPoint(20, 20)); // lets it ask on leaving
+        // A click lets it ask on leaving; then a drag across it, and Space.
+        waitForPressesToArrive(view);
+        QTest::mousePress(view->focusProxy(), Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::mouseMove(view->focusProxy(), QPoint(120, 120));
+        QTest::mouseRelease(view->focusProxy(), Qt::LeftButton, {}, QPoint(120, 120));
+        QTest::keyClick(view->focusProxy(), Qt::Key_Space);
         if (killRenderer) {
             QSignalSpy died(view, &QWebEngineView::renderProcessTerminated);
             QVERIFY(::kill(view->page()->renderProcessPid(), SIGKILL) == 0 && died.wait(5000));
         }
 
-        // A drill's timer keeps ticking, and no box of the page's holds the program.
+        // A drill's timer keeps ticking, no box or dialog of the page's holds the program or
+        // shows at all, no address is asked for twice, and the temporary folder holds nothing
+        // of the page's.
         int ticks = 0;
         QTimer drill;
         connect(&drill, &QTimer::timeout, [&ticks] { ++ticks; });
@@ -172,6 +219,9 @@ private slots:
         QTest::qWait(1000);
         QVERIFY(ticks >= 5);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QCOMPARE(std::ranges::count_if(QApplication::topLevelWindows(), &QWindow::isVisible), 1);
+        QCOMPARE(QSet(m_server.asked.begin(), m_server.asked.end()).size(), m_server.asked.size());
+        QVERIFY(QDir::temp().isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 
         // The program's own box, then the start page again.
         BoxAnswerer answerer(300);
