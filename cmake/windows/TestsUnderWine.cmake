@@ -26,6 +26,17 @@ foreach(dir IN LISTS wine_path_dirs)
 endforeach()
 set(THORNAX_WINE_PREFIX ${PROJECT_BINARY_DIR}/wine)
 
+# Qt's offscreen platform on Windows reads fonts from one folder only; the tests
+# get there the fonts the design's fonts stand in for on Linux, as on Linux.
+set(THORNAX_TEST_FONTS_DIR ${PROJECT_BINARY_DIR}/fonts)
+file(GLOB test_fonts /usr/share/fonts/truetype/liberation/*.ttf /usr/share/fonts/truetype/dejavu/*.ttf)
+file(MAKE_DIRECTORY ${THORNAX_TEST_FONTS_DIR})
+foreach(font IN LISTS test_fonts)
+    get_filename_component(name ${font} NAME)
+    file(CREATE_LINK ${font} ${THORNAX_TEST_FONTS_DIR}/${name} SYMBOLIC)
+endforeach()
+
+string(REPLACE "/" "\\" THORNAX_TEST_FONTS_DIR_WINDOWS "Z:${THORNAX_TEST_FONTS_DIR}")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/run-under-wine.sh.in
     ${PROJECT_BINARY_DIR}/run-under-wine.sh @ONLY
     FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
@@ -35,6 +46,6 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_BINARY_DIR}/run-under-wine.sh)
 # added to a Windows build):
 # - tst_webengineview: Qt's web engine cannot be built with MinGW, so there is
 #   no web view module to test; the browser window's own tests still run.
-# - wayland_smoke: it needs a Wayland compositor, which Windows does not have.
+# - playthrough_wayland: it needs a Wayland compositor, which Windows does not have.
 # - desktop_entry_validates, metainfo_validates, installed_tree_validates,
 #   man_page_formats_cleanly: the Linux desktop files and Debian's validators.
