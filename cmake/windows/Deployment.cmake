@@ -38,6 +38,8 @@ find_program(MAKENSIS_EXECUTABLE makensis)
 add_custom_target(windows_packages
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
     COMMAND ${CMAKE_COMMAND} --install ${PROJECT_BINARY_DIR} --prefix ${stage} --strip
+    # The DLLs that come from elsewhere carry their debugging symbols.
+    COMMAND sh -c "'${CMAKE_STRIP}' --strip-unneeded \"$0\"/*.dll \"$0\"/*/*.dll" ${stage}
     COMMAND ${CMAKE_COMMAND} -E rm -f ${THORNAX_ZIP}
     COMMAND ${CMAKE_COMMAND} -E chdir ${stage}/.. ${CMAKE_COMMAND} -E tar cf ${THORNAX_ZIP} --format=zip ${package_name}-win64
     COMMAND ${MAKENSIS_EXECUTABLE} -V2 -NOCD ${PROJECT_BINARY_DIR}/installer.nsi

@@ -1,7 +1,8 @@
 # A Windows build: the program in one folder with everything it loads, as
 # Windows programs are laid out; its tests run here under Wine.
 
-set(CMAKE_INSTALL_BINDIR . CACHE PATH "Where the program goes in the installed folder")
+# Qt has included GNUInstallDirs already, so this overrides its cached "bin".
+set(CMAKE_INSTALL_BINDIR .)
 
 # The compiler's runtime DLLs, which every program file of the build loads.
 set(THORNAX_MINGW_RUNTIME_DLLS)
