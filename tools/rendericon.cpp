@@ -89,6 +89,12 @@ int main(int argc, char *argv[])
     // no screen is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // What the application says about the session it would run in is of no
+    // concern to a build step; errors still show.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "thornax-render-icon: %s\n", qPrintable(message));
+    });
     QGuiApplication application(argc, argv);
 
     const QString target = QString::fromLocal8Bit(argv[3]);

@@ -178,7 +178,7 @@
     </message>
     <message>
         <source>Magic number</source>
-        <translation>Nombre magique</translation>
+        <translation>Nombre cible</translation>
     </message>
     <message>
         <source>Bar %1</source>

@@ -1,5 +1,7 @@
 #include "testprogram.h"
 
+#include "design.h"
+
 #include <QApplication>
 #include <utility>
 
@@ -12,6 +14,9 @@ std::unique_ptr<TestProgram> TestProgram::withRealDialogs()
 
 TestProgram::TestProgram(bool realDialogs)
 {
+    // The fonts the design names map to their stand-ins as at the program's
+    // start, not only where the system's font configuration knows them.
+    installFontSubstitutes();
     Services services;
     auto fixedClock = std::make_unique<FixedClock>();
     auto scripted = std::make_unique<ScriptedRandom>();
