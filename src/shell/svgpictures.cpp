@@ -3,13 +3,30 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <map>
+#include <memory>
+
+namespace {
+
+// Each picture's SVG is read once per run, however many sizes are drawn from it
+// (a window system may ask for every size of the icon at start).
+QSvgRenderer &rendererFor(const QString &name)
+{
+    static std::map<QString, std::unique_ptr<QSvgRenderer>> renderers;
+    std::unique_ptr<QSvgRenderer> &renderer = renderers[name];
+    if (!renderer)
+        renderer = std::make_unique<QSvgRenderer>(QStringLiteral(":/thornax/%1.svg").arg(name));
+    return *renderer;
+}
+
+} // namespace
+
 QPixmap drawPicture(const QString &name, QSize size, qreal pixelRatio)
 {
-    QSvgRenderer renderer(QStringLiteral(":/thornax/%1.svg").arg(name));
     QPixmap pixmap((QSizeF(size) * pixelRatio).toSize());
     pixmap.setDevicePixelRatio(pixelRatio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(QPointF(0, 0), size));
+    rendererFor(name).render(&painter, QRectF(QPointF(0, 0), size));
     return pixmap;
 }
