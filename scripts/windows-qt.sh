@@ -1,7 +1,8 @@
 # Sourced by scripts/windows: Qt for Windows, cross-built once from Debian's own
 # source of the Qt the program builds against, and kept in a cache outside the
-# tree. The cache key is the Qt version and a digest of the options and the
-# toolchain file, so changing either builds a new Qt beside the old one.
+# tree. The cache key is Debian's full source version (a new revision brings new
+# security fixes) and a digest of the options and the toolchain file, so a change
+# of any of them builds a new Qt beside the old one.
 
 # Only what the program and its tests use. The wintab and IAccessible2 sources
 # are not in Debian's source, hence no tablet events (accessibility goes
@@ -29,64 +30,155 @@ thornax_host_qt_source_version() {
 
 # Prints the folder Qt for Windows is installed in (built or not yet).
 thornax_windows_qt_prefix() {
-    local cache=$1 toolchain=$2 upstream key
-    upstream=$(thornax_host_qt_source_version | sed 's/[+~-].*//')
+    local cache=$1 toolchain=$2 version key
+    version=$(thornax_host_qt_source_version) || return 1
     key=$( { printf '%s\n' "${thornax_qt_options[@]}"; cat "$toolchain"; } | sha256sum | cut -c1-12)
-    echo "$cache/qt-$upstream-mingw-$key"
+    echo "$cache/qt-${version//:/_}-mingw-$key"
 }
 
-# Downloads Debian's qt6-base source into $1 with a private apt state (no change
-# to the system's sources), and prints the path of the upstream tarball.
-thornax_fetch_qt_source() {
-    local dir=$1 version codename mirror=http://deb.debian.org
-    version=$(thornax_host_qt_source_version)
-    codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
-    mkdir -p "$dir/lists/partial" "$dir/cache/archives/partial"
-    local keyring=/usr/share/keyrings/debian-archive-keyring.gpg
-    cat >"$dir/sources.list" <<LIST
-deb-src [signed-by=$keyring] $mirror/debian $codename main
-deb-src [signed-by=$keyring] $mirror/debian $codename-updates main
-deb-src [signed-by=$keyring] $mirror/debian-security $codename-security main
-LIST
-    local apt=(apt-get -q -o "Dir::Etc::SourceList=$dir/sources.list"
-        -o Dir::Etc::SourceParts=/nonexistent -o "Dir::State::Lists=$dir/lists"
-        -o "Dir::Cache=$dir/cache" -o "APT::Sandbox::User=$(id -un)")
-    local tarball
-    tarball=$(ls "$dir"/qt6-base_"${version%%-*}".orig.tar.* 2>/dev/null | head -n1)
-    if [ -z "$tarball" ]; then
-        "${apt[@]}" update >&2
-        # Every Debian revision of one Qt release shares its upstream tarball.
-        (cd "$dir" && { "${apt[@]}" source --download-only "qt6-base=$version" >&2 \
-            || "${apt[@]}" source --download-only qt6-base >&2; })
-        tarball=$(ls "$dir"/qt6-base_"${version%%-*}".orig.tar.* 2>/dev/null | head -n1)
+# The machine's own apt entries for binary packages, made into entries for
+# source packages: the same archives (a local mirror or proxy included),
+# suites, components and keyrings. One-line entries go to $1, deb822 ones to $2.
+thornax_write_source_entries() {
+    local one_line=$1 deb822=$2 list parts file
+    eval "$(apt-config shell list Dir::Etc::SourceList/f parts Dir::Etc::SourceParts/d)"
+    : >"$one_line"
+    : >"$deb822"
+    for file in "$list" "$parts"*.list; do
+        [ -f "$file" ] && sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' "$file" >>"$one_line"
+    done
+    for file in "$parts"*.sources; do
+        [ -f "$file" ] || continue
+        awk 'BEGIN { RS = ""; ORS = "\n\n" }
+            {
+                n = split($0, lines, "\n"); binary = 0; stanza = ""
+                for (i = 1; i <= n; i++) {
+                    if (tolower(lines[i]) ~ /^types:/) {
+                        binary = (" " substr(lines[i], 7) " ") ~ /[ \t]deb[ \t]/
+                        lines[i] = "Types: deb-src"
+                    }
+                    stanza = stanza lines[i] "\n"
+                }
+                if (binary) print stanza
+            }' "$file" >>"$deb822"
+    done
+    if ! grep -q . "$one_line" "$deb822"; then
+        echo "This machine's apt configuration names no archive to take Qt's source from." >&2
+        return 1
     fi
-    [ -n "$tarball" ] || { echo "No source of qt6-base ${version%%-*} found." >&2; return 1; }
-    echo "$tarball"
 }
 
-# Debian's security fixes from its patch series, applied to the upstream source
-# in $2; its other patches are about Debian's own build and stay out.
+# Downloads Debian's qt6-base source of exactly the host's version into $1 (a
+# folder for that version), with a private apt state: the system's sources and
+# lists stay as they are.
+thornax_fetch_qt_source() {
+    local dir=$1 version=$2
+    [ -f "$dir/.fetched" ] && return 0
+    mkdir -p "$dir/apt/lists/partial" "$dir/apt/cache/archives/partial" "$dir/apt/sources.list.d" || return 1
+    thornax_write_source_entries "$dir/apt/sources.list" "$dir/apt/sources.list.d/machine.sources" || return 1
+    local apt=(apt-get -q -o "Dir::Etc::SourceList=$dir/apt/sources.list"
+        -o "Dir::Etc::SourceParts=$dir/apt/sources.list.d" -o "Dir::State::Lists=$dir/apt/lists"
+        -o "Dir::Cache=$dir/apt/cache" -o "APT::Sandbox::User=$(id -un)")
+    # An archive without source indexes makes update complain; the download
+    # below is what has to succeed.
+    "${apt[@]}" update >&2 || true
+    if ! (cd "$dir" && "${apt[@]}" source --download-only "qt6-base=$version" >&2); then
+        echo "Debian's source of qt6-base $version could not be fetched: the first run needs the" >&2
+        echo "source archive of the apt entries this machine uses (after an upgrade of" >&2
+        echo "qt6-base-dev, that of the new version)." >&2
+        return 1
+    fi
+    touch "$dir/.fetched"
+}
+
+# Debian's security fixes from the revision's patch series, applied to the
+# upstream source in $2 (the other patches are about Debian's own build and stay
+# out). Stops at the first one that does not apply; prints the applied ones.
 thornax_apply_qt_security_fixes() {
-    local debian_tarball patch
-    debian_tarball=$(ls "$(dirname "$1")"/qt6-base_*.debian.tar.* | head -n1)
-    mkdir -p "$2/.debian"
-    tar -xf "$debian_tarball" -C "$2/.debian"
-    for patch in $(grep -E '^cve-' "$2/.debian/debian/patches/series"); do
-        patch -d "$2" -p1 -s <"$2/.debian/debian/patches/$patch" || return 1
+    local debian_tarball=$1 src=$2 series patch
+    mkdir -p "$src/.debian" || return 1
+    if ! tar -xf "$debian_tarball" -C "$src/.debian"; then
+        echo "Debian's patches could not be unpacked from $debian_tarball." >&2
+        return 1
+    fi
+    series=$src/.debian/debian/patches/series
+    if [ ! -f "$series" ]; then
+        echo "$debian_tarball holds no patch series." >&2
+        return 1
+    fi
+    for patch in $(sed -n 's/^[[:space:]]*\(cve-[^[:space:]#]*\).*/\1/ip' "$series"); do
+        if ! patch -d "$src" -p1 -s --forward --batch <"$src/.debian/debian/patches/$patch" >&2; then
+            echo "Debian's security patch $patch does not apply: Qt for Windows is not built." >&2
+            return 1
+        fi
+        echo "$patch"
     done
 }
 
-# Builds and installs Qt for Windows into $3 unless it is there already.
+# What the packages' licence notices are made from, kept beside the installed
+# Qt: every attribution file of the source with the licence files it names, the
+# build's own record of which sources went into which library, and which
+# Debian source and patches this is.
+thornax_keep_qt_notices() {
+    local src=$1 build=$2 notices=$3 version=$4 patches=$5
+    mkdir -p "$notices/attributions" || return 1
+    (cd "$src" && find . -name .debian -prune -o -name qt_attribution.json -print) |
+        perl -MJSON::PP -MFile::Basename -ne '
+            chomp; my $json = $_; print "$json\n";
+            open my $in, "<", "'"$src"'/$json" or die "$json: $!";
+            my $data = decode_json(do { local $/; <$in> });
+            for my $entry (ref $data eq "ARRAY" ? @$data : ($data)) {
+                for my $key ("LicenseFile", "LicenseFiles") {
+                    my $files = $entry->{$key} or next;
+                    print dirname($json), "/$_\n" for ref $files ? @$files : ($files);
+                }
+            }' >"$notices/attribution-files.txt" || return 1
+    (cd "$src" && while IFS= read -r file; do
+        [ -f "$file" ] && cp --parents "$file" "$notices/attributions/"
+    done <"$notices/attribution-files.txt") || return 1
+    gzip -9c "$build/build.ninja" >"$notices/build.ninja.gz" || return 1
+    cp "$build/config.summary" "$notices/" 2>/dev/null
+    {
+        echo "package qt6-base"
+        echo "version $version"
+        echo "source-root $src"
+        for patch in $patches; do echo "patch $patch"; done
+    } >"$notices/source.txt"
+}
+
+# Builds and installs Qt for Windows into $3 unless it is there already. One
+# build at a time: a second run waits for the first rather than undo its work.
 thornax_build_windows_qt() {
+    local cache=$1 toolchain=$2 prefix=$3 lock
+    mkdir -p "$cache" || return 1
+    exec {lock}>"$cache/qt.lock"
+    if ! flock -n "$lock"; then
+        echo "Another run is building Qt for Windows in $cache; waiting for it..."
+        flock "$lock"
+    fi
+    thornax_build_windows_qt_locked "$@"
+    local status=$?
+    exec {lock}>&-
+    return $status
+}
+
+thornax_build_windows_qt_locked() {
     local cache=$1 toolchain=$2 prefix=$3
     [ -f "$prefix/.complete" ] && return 0
-    local tarball work="$prefix.build"
-    tarball=$(thornax_fetch_qt_source "$cache/source") || return 1
+    local version upstream source work="$prefix.build" patches
+    version=$(thornax_host_qt_source_version) || return 1
+    upstream=${version#*:}
+    source=$cache/source/${version//:/_}
+    thornax_fetch_qt_source "$source" "$version" || return 1
     echo "Building Qt for Windows into $prefix (about an hour, once)..."
     rm -rf "$work" "$prefix"
     mkdir -p "$work/src"
-    tar -xf "$tarball" -C "$work/src" --strip-components=1
-    thornax_apply_qt_security_fixes "$tarball" "$work/src" || return 1
+    if ! tar -xf "$source/qt6-base_${upstream%-*}.orig.tar.xz" -C "$work/src" --strip-components=1; then
+        echo "The upstream source of qt6-base $version could not be unpacked." >&2
+        return 1
+    fi
+    patches=$(thornax_apply_qt_security_fixes "$source/qt6-base_$upstream.debian.tar.xz" "$work/src") || return 1
+    echo "Applied Debian's security patches:" $patches
     cmake -S "$work/src" -B "$work/build" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
         -DCMAKE_INSTALL_PREFIX="$prefix" \
@@ -97,6 +189,7 @@ thornax_build_windows_qt() {
     cmake --build "$work/build" >"$work/build.log" 2>&1 \
         || { tail -n 40 "$work/build.log" >&2; return 1; }
     cmake --install "$work/build" >"$work/install.log" 2>&1 || return 1
+    thornax_keep_qt_notices "$work/src" "$work/build" "$prefix/notices" "$version" "$patches" || return 1
     touch "$prefix/.complete"
     rm -rf "$work"
 }
