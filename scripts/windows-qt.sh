@@ -126,7 +126,7 @@ thornax_keep_qt_notices() {
         perl -MJSON::PP -MFile::Basename -ne '
             chomp; my $json = $_; print "$json\n";
             open my $in, "<", "'"$src"'/$json" or die "$json: $!";
-            my $data = decode_json(do { local $/; <$in> });
+            my $data = JSON::PP->new->loose->relaxed->decode(do { local $/; <$in> });
             for my $entry (ref $data eq "ARRAY" ? @$data : ($data)) {
                 for my $key ("LicenseFile", "LicenseFiles") {
                     my $files = $entry->{$key} or next;
@@ -136,7 +136,10 @@ thornax_keep_qt_notices() {
     (cd "$src" && while IFS= read -r file; do
         [ -f "$file" ] && cp --parents "$file" "$notices/attributions/"
     done <"$notices/attribution-files.txt") || return 1
+    # Which library each object went into, and every file (headers included)
+    # each object was compiled from: third-party code is often #included.
     gzip -9c "$build/build.ninja" >"$notices/build.ninja.gz" || return 1
+    ninja -C "$build" -t deps | gzip -9c >"$notices/deps.txt.gz" || return 1
     cp "$build/config.summary" "$notices/" 2>/dev/null
     {
         echo "package qt6-base"
