@@ -146,6 +146,7 @@ thornax_keep_qt_notices() {
         echo "version $version"
         echo "source-root $src"
         for patch in $patches; do echo "patch $patch"; done
+        printf 'option %s\n' "${thornax_qt_options[@]}"
     } >"$notices/source.txt"
 }
 

@@ -1,7 +1,7 @@
 # The Windows program folder, as Qt's deployment tool lays it out: the program,
 # Qt's DLLs beside it (the LGPL lets users replace them), the plugins in their
 # folders, Qt's translations of its own buttons, and the compiler's runtime.
-# Made into a zip and an installer by the windows_packages target.
+# Made into a zip, an installer and an MSI by the windows_packages target.
 
 set(qt_dlls Qt6::Core Qt6::Gui Qt6::Widgets)
 foreach(dll IN LISTS qt_dlls)
@@ -24,26 +24,48 @@ foreach(language IN LISTS THORNAX_LANGUAGES)
     endif()
     install(FILES ${qm} DESTINATION translations)
 endforeach()
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 
-# The packages: a folder that runs from anywhere, zipped, and a per-user installer.
-set(package_name ${THORNAX_PROGRAM_FILE}-${PROJECT_VERSION})
-set(stage ${PROJECT_BINARY_DIR}/stage/${package_name}-win64)
-set(THORNAX_ZIP ${PROJECT_BINARY_DIR}/${package_name}-win64.zip)
-set(THORNAX_INSTALLER ${PROJECT_BINARY_DIR}/${package_name}-setup.exe)
-set(THORNAX_STAGE_DIR ${stage})
+# The licences and notices of everything above, in licenses\.
+include(${CMAKE_CURRENT_LIST_DIR}/Notices.cmake)
+set(qt_files)
+foreach(target IN LISTS qt_dlls ITEMS Qt6::QWindowsIntegrationPlugin Qt6::QWindowsVistaStylePlugin)
+    get_target_property(file ${target} IMPORTED_LOCATION_RELEASE)
+    get_filename_component(name ${file} NAME)
+    list(APPEND qt_files ${name})
+endforeach()
+thornax_write_notices(${PROJECT_BINARY_DIR}/licenses ${qt_prefix} ${qt_files})
+install(DIRECTORY ${PROJECT_BINARY_DIR}/licenses/ DESTINATION licenses)
+
+# The packages, all three from the one program folder (MakePackages.cmake):
+# the folder zipped, a per-user installer and a per-machine MSI.
+set(THORNAX_PACKAGE_NAME ${THORNAX_PROGRAM_FILE}-${PROJECT_VERSION})
+set(stage ${PROJECT_BINARY_DIR}/stage/${THORNAX_PACKAGE_NAME}-win64)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/installer.nsi.in ${PROJECT_BINARY_DIR}/installer.nsi @ONLY)
-
-find_program(MAKENSIS_EXECUTABLE makensis)
+find_program(MAKENSIS_EXECUTABLE makensis REQUIRED)
+find_program(WIXL_EXECUTABLE wixl REQUIRED)
+set(package_settings ${PROJECT_BINARY_DIR}/package-settings.cmake)
+file(CONFIGURE OUTPUT ${package_settings} CONTENT [[
+set(THORNAX_PRODUCT_NAME "@THORNAX_PRODUCT_NAME@")
+set(THORNAX_COMPANY_NAME "@THORNAX_COMPANY_NAME@")
+set(PROJECT_VERSION "@PROJECT_VERSION@")
+set(THORNAX_MSI_VERSION "@PROJECT_VERSION_MAJOR@.@THORNAX_VERSION_MINOR@.@THORNAX_VERSION_PATCH@")
+set(THORNAX_PROGRAM_FILE "@THORNAX_PROGRAM_FILE@")
+set(THORNAX_PACKAGE_NAME "@THORNAX_PACKAGE_NAME@")
+set(THORNAX_ICON_FILE "@THORNAX_ICON_FILE@")
+set(THORNAX_STRIP "@CMAKE_STRIP@")
+set(THORNAX_MAKENSIS "@MAKENSIS_EXECUTABLE@")
+set(THORNAX_WIXL "@WIXL_EXECUTABLE@")
+set(THORNAX_INSTALLER_SCRIPT "@PROJECT_BINARY_DIR@/installer.nsi")
+set(THORNAX_MSI_TEMPLATE "@CMAKE_CURRENT_LIST_DIR@/package.wxs.in")
+set(THORNAX_SIGN_SCRIPT "@CMAKE_CURRENT_LIST_DIR@/sign-file.sh")
+]] @ONLY)
+set(THORNAX_STAGE_DIR ${stage} CACHE INTERNAL "The Windows program folder the packages are made from")
 add_custom_target(windows_packages
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
     COMMAND ${CMAKE_COMMAND} --install ${PROJECT_BINARY_DIR} --prefix ${stage} --strip
-    # The DLLs that come from elsewhere carry their debugging symbols.
-    COMMAND sh -c "'${CMAKE_STRIP}' --strip-unneeded \"$0\"/*.dll \"$0\"/*/*.dll" ${stage}
-    COMMAND ${CMAKE_COMMAND} -E rm -f ${THORNAX_ZIP}
-    COMMAND ${CMAKE_COMMAND} -E chdir ${stage}/.. ${CMAKE_COMMAND} -E tar cf ${THORNAX_ZIP} --format=zip ${package_name}-win64
-    COMMAND ${MAKENSIS_EXECUTABLE} -V2 -NOCD ${PROJECT_BINARY_DIR}/installer.nsi
+    COMMAND ${CMAKE_COMMAND} -DSETTINGS=${package_settings} -DSTAGE=${stage}
+        -DOUTPUT_DIR=${PROJECT_BINARY_DIR} -P ${CMAKE_CURRENT_LIST_DIR}/MakePackages.cmake
     DEPENDS ${THORNAX_PROGRAM_FILE}
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
-    COMMENT "Making ${package_name}-win64.zip and ${package_name}-setup.exe"
+    COMMENT "Making the zip, the installer and the MSI of ${THORNAX_PACKAGE_NAME}"
     VERBATIM)
