@@ -47,7 +47,7 @@ licences)
     (cd "$folder" && find . -name '*.dll') | while read -r dll; do
         name=$(basename "$dll")
         case $name in
-        Qt6*|q*) grep -q "^In: .*$name" "$licences/Qt-third-party.txt" || fail "no notices name $name" ;;
+        Qt6*|q*) grep -qF "$name" "$licences/Qt-source.txt" || fail "Qt-source.txt does not name $name" ;;
         *) grep -q "$name:" "$licences/MinGW-runtime.txt" || fail "no licence for $name" ;;
         esac
     done
