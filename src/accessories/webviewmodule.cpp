@@ -32,18 +32,17 @@ void shareOpenGLContexts()
         return;
     }
     qt_gl_set_global_share_context(context);
-    QObject::connect(context, &QObject::destroyed,
-                     [] { qt_gl_set_global_share_context(nullptr); });
+    QObject::connect(context, &QObject::destroyed, [] { qt_gl_set_global_share_context(nullptr); });
 }
 
 } // namespace
+
+WebViewModule::WebViewModule() : m_folders(defaultFolders()), m_built(THORNAX_WEBVIEW_BUILT) {}
 
 WebViewModule::WebViewModule(QStringList folders) : m_folders(std::move(folders)) {}
 
 QStringList WebViewModule::defaultFolders()
 {
-    if (!THORNAX_WEBVIEW_BUILT)
-        return {};
     const QDir programFolder(QCoreApplication::applicationDirPath());
     return {programFolder.path(),
             QDir::cleanPath(programFolder.filePath(QStringLiteral(THORNAX_WEBVIEW_INSTALL_DIR)))};
@@ -63,9 +62,10 @@ QString WebViewModule::fileName()
 
 WebView *WebViewModule::createView(QWidget *parent)
 {
-    if (m_folders.isEmpty())
+    if (!m_built)
         return new NoticeView(
-            QCoreApplication::translate("WebViewModule", "This version shows no web pages."), parent);
+            QCoreApplication::translate("WebViewModule", "This version shows no web pages."),
+            parent);
     if (WebViewPlugin *plugin = loadedPlugin())
         return plugin->createView(parent);
     return new NoticeView(

@@ -4,11 +4,14 @@
 
 class QWidget;
 
-// Keeps the engine's own dialogs off the screen. The engine opens them on the
-// view that shows the page: the colour chooser of a colour input, asked for by
-// a click on the input or by Space or Enter on it, and any question of the
-// engine's. Each is cancelled at once, as though the user had closed it, so
-// the page keeps what it had and no window of the program's own appears.
+// Keeps the engine's own dialog off the screen: the QColorDialog that the view
+// opens, window-modal and as its own child, when a page's colour input asks for
+// a colour (a click on the input, or Space or Enter on it). It is the only
+// dialog the view still opens itself: the page's boxes, file choosers and
+// password questions are answered by GuardedPage before the view would show
+// one; any other dialog hung on the view later is treated alike. The dialog is
+// cancelled at once, as though the user had closed it, so the page keeps the
+// colour it had and no window appears or holds the program.
 class DialogDismisser : public QObject
 {
 public:

@@ -2,6 +2,7 @@
 
 #include "dialogdismisser.h"
 #include "guardedpage.h"
+#include "nodraggingout.h"
 #include "privateprofile.h"
 
 EngineView::EngineView(QWidget *parent)
@@ -10,7 +11,8 @@ EngineView::EngineView(QWidget *parent)
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
     new DialogDismisser(this);
-    setPage(new GuardedPage(m_profile, this));
+    setPage(new GuardedPage(m_profile, m_profile));
+    new DragRefuser(this);
 }
 
 EngineView::~EngineView()
@@ -33,8 +35,9 @@ void EngineView::Navigate(const QString &address)
 void EngineView::startFreshPage()
 {
     // Discarding a page neither asks it nor waits for it; its renderer goes
-    // with it when no other page uses it.
+    // with it when no other page uses it. Pages hang on the profile: what the
+    // engine hangs on the view is refused as a drag.
     QWebEnginePage *old = page();
-    setPage(new GuardedPage(m_profile, this));
+    setPage(new GuardedPage(m_profile, m_profile));
     delete old;
 }

@@ -1,5 +1,37 @@
 #include "nodraggingout.h"
 
+#include "enginefolder.h"
+
+#include <QChildEvent>
+#include <QDrag>
+#include <QPointer>
+#include <QWidget>
+
+DragRefuser::DragRefuser(QWidget *view) : QObject(view)
+{
+    view->installEventFilter(this);
+}
+
+bool DragRefuser::eventFilter(QObject *, QEvent *event)
+{
+    // Sent while the child is still being made, so it is known as a drag only
+    // once the engine is running it.
+    if (event->type() == QEvent::ChildAdded) {
+        QObject *child = static_cast<QChildEvent *>(event)->child();
+        if (!child->isWidgetType()) {
+            EngineFolder::refuseUntilEventsRun();
+            QMetaObject::invokeMethod(
+                this,
+                [child = QPointer(child)] {
+                    if (qobject_cast<QDrag *>(child))
+                        QDrag::cancel();
+                },
+                Qt::QueuedConnection);
+        }
+    }
+    return false;
+}
+
 QWebEngineScript noDraggingOut()
 {
     QWebEngineScript script;

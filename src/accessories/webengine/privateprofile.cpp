@@ -1,6 +1,6 @@
 #include "privateprofile.h"
 
-#include "nowhere.h"
+#include "enginefolder.h"
 
 #include <QWebEngineDownloadRequest>
 
@@ -9,9 +9,9 @@ PrivateProfile::PrivateProfile(QObject *parent)
 {
     setHttpCacheType(MemoryHttpCache);
     setPersistentCookiesPolicy(NoPersistentCookies);
-    setDownloadPath(Nowhere);
-    setPersistentStoragePath(Nowhere);
-    setCachePath(Nowhere);
+    setDownloadPath(EngineFolder::Nowhere);
+    setPersistentStoragePath(EngineFolder::Nowhere);
+    setCachePath(EngineFolder::Nowhere);
     connect(this, &QWebEngineProfile::downloadRequested, this,
             [](QWebEngineDownloadRequest *download) { download->cancel(); });
 }

@@ -1,8 +1,8 @@
 #include "webengineplugin.h"
 
+#include "enginefolder.h"
 #include "engineview.h"
 #include "noticeview.h"
-#include "nowhere.h"
 
 #include <QCoreApplication>
 
@@ -41,7 +41,7 @@ bool sandboxCannotRun()
 WebEnginePlugin::WebEnginePlugin()
 {
     QtWebEngineCore::initialize();
-    keepEngineFilesOffDisk();
+    EngineFolder::settle();
 }
 
 WebView *WebEnginePlugin::createView(QWidget *parent)

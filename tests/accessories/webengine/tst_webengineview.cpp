@@ -1,3 +1,4 @@
+#include "enginefolder.h"
 #include "form5.h"
 #include "mdiform1.h"
 #include "pageserver.h"
@@ -12,6 +13,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -29,6 +31,27 @@ QByteArray page(const QByteArray &title, const QByteArray &script = {})
 const QStringList FreshFolders{"HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME",
                                "TMPDIR"};
 QTemporaryDir FreshRoot, QtRuntime;
+
+// Folders named as the engine's folder is, made before the module is loaded: left by
+// a run that is gone, by a run still going (process 1), and by another user.
+QString LeftByDeadRun, LeftByLiveRun, LeftByOtherUser;
+
+QString leftover(const QString &place, qint64 pid)
+{
+    const QString path = QDir(place).filePath(EngineFolder::folderPattern().replace(
+        QString::number(QCoreApplication::applicationPid()), QString::number(pid)));
+    QDir(place).mkpath(path + "/inside");
+    return path;
+}
+
+qint64 goneProcess()
+{
+    const pid_t pid = fork();
+    if (pid == 0)
+        _exit(0);
+    waitpid(pid, nullptr, 0);
+    return pid;
+}
 
 // The engine drops presses that come before the page has painted: clicks a bare
 // corner until the page has seen one, for a second at most (a page may be stuck).
@@ -59,6 +82,8 @@ class tst_WebEngineView : public QObject
         QStringList(FreshFolders)
             .replaceInStrings(QRegularExpression("^"), FreshRoot.path() + u'/')};
     QSignalSpy m_written{&m_freshFolders, &QFileSystemWatcher::directoryChanged};
+    int m_blocked = 0;       // times a window of the program was blocked by a modal one
+    QByteArray m_tempFolder; // the module's, while a case has settled another
 
     Form5 &browser() { return m_test->program->window<Form5>(); }
     template<class T> T *inBrowser() { return browser().subWindow()->findChild<T *>(); }
@@ -68,6 +93,12 @@ class tst_WebEngineView : public QObject
         m_test->program->mainWindow().mnuBrowser_Click();
         auto *view = inBrowser<QWebEngineView>();
         return view && QSignalSpy(view, &QWebEngineView::loadFinished).wait(20000) ? view : nullptr;
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        m_blocked += event->type() == QEvent::WindowBlocked;
+        return false;
     }
 
 public:
@@ -81,6 +112,14 @@ public:
         // Qt's runtime folder, made with the application when none is set, is not the browser's.
         if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
             qputenv("XDG_RUNTIME_DIR", QtRuntime.path().toLocal8Bit());
+        if (const QString place = EngineFolder::memoryPlace(EngineFolder::defaultPlaces());
+            !place.isEmpty()) {
+            LeftByDeadRun = leftover(place, goneProcess());
+            LeftByLiveRun = leftover(place, 1);
+            LeftByOtherUser = leftover(place, goneProcess());
+            if (chown(QFile::encodeName(LeftByOtherUser), 65534, 65534) != 0)
+                LeftByOtherUser.clear(); // only root can make one
+        }
         for (const QString &name : FreshFolders) {
             QDir(FreshRoot.path()).mkdir(name);
             qputenv(name.toLatin1(), FreshRoot.filePath(name).toLocal8Bit());
@@ -93,13 +132,17 @@ private slots:
     {
         m_test = programWith<Form5>(Boxes::Real);
         m_test->program->mainWindow().widget()->show();
+        qApp->installEventFilter(this);
         browser().setWebViewFactory(
             [this](QWidget *parent) { return m_module.createView(parent); });
         m_server.responses = {{StartPath, {page("start")}}};
         m_server.asked.clear();
+        m_blocked = 0;
     }
     void cleanup()
     {
+        if (!m_tempFolder.isEmpty())
+            qputenv("TMPDIR", std::exchange(m_tempFolder, {}));
         m_test.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         // The browser, opened, shown any page and closed, wrote nothing.
@@ -125,10 +168,27 @@ private slots:
         QTest::qWait(300);
         QVERIFY(view->url().scheme() != QLatin1String("file"));
 
-        // The temporary folder, the engine's too, is still a usable one, for this user alone.
-        QTemporaryFile file;
-        QVERIFY(file.open() && QFileInfo(file).dir() == QDir::temp() && !QDir::temp().isRoot());
-        QVERIFY(!(QFile::permissions(QDir::tempPath()) & (QFile::ReadGroup | QFile::ReadOther)));
+        // The temporary folder, the engine's too, is this run's own: held in memory, for this
+        // user alone, still usable; what earlier runs left there is gone when they are. Where
+        // no place is held in memory, nothing can be written to it at all.
+        const QString place = EngineFolder::memoryPlace(EngineFolder::defaultPlaces());
+        if (place.isEmpty()) {
+            QCOMPARE(qgetenv("TMPDIR"), EngineFolder::Refused.toLocal8Bit());
+        } else {
+            const QFileInfo folder(QDir::tempPath());
+            QCOMPARE(folder.dir(), QDir(place));
+            QVERIFY(folder.fileName().startsWith(EngineFolder::folderPattern().chopped(6)) &&
+                    !folder.fileName().contains(' '));
+            QCOMPARE(QStorageInfo(folder.filePath()).fileSystemType(), "tmpfs");
+            QCOMPARE(folder.permissions() & ~QFile::Permissions(0x0700),
+                     QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QTemporaryFile file;
+            QVERIFY(file.open() && QFileInfo(file).dir() == QDir::temp());
+            QVERIFY(!QFileInfo::exists(LeftByDeadRun));
+            for (const QString &kept : {LeftByLiveRun, LeftByOtherUser})
+                QVERIFY(kept.isEmpty() ||
+                        (QFileInfo::exists(kept) && QDir(kept).removeRecursively()));
+        }
 
         // Closing discards the view with its page and private profile, in an
         // order the engine accepts; the next opening starts afresh.
@@ -181,6 +241,16 @@ private slots:
             << QByteArray("onload = () => setTimeout(() => { document.open(); "
                           "document.write('<img src=/picture.svg>'); document.close(); });")
             << false;
+        QTest::newRow("image dragged from a page written anew with a listener of its own")
+            << QByteArray("onload = () => setTimeout(() => { document.open(); "
+                          "addEventListener('dragstart', e => e.stopImmediatePropagation(), true);"
+                          "document.write('<img src=/picture.svg>'); document.close(); });")
+            << false;
+        QTest::newRow("image dragged, no place in memory")
+            << QByteArray("document.write('<img src=/picture.svg>');"
+                          "addEventListener('dragstart', e => e.stopImmediatePropagation(), true);")
+            << false;
+        QTest::newRow("download link, no place in memory") << download("'/report.asp'") << false;
         QTest::newRow("password") << QByteArray("onload = () => location = '/401';") << false;
         QTest::newRow("proxy password") << QByteArray("onload = () => location = '/407';") << false;
     }
@@ -188,6 +258,13 @@ private slots:
     {
         QFETCH(QByteArray, script);
         QFETCH(bool, killRenderer);
+        if (QByteArray(QTest::currentDataTag()).endsWith("no place in memory")) {
+            // Settled afresh with a shared memory folder for the session's and one on disk:
+            // neither is taken, and that is said.
+            m_tempFolder = qgetenv("TMPDIR");
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^No folder held in memory"));
+            QVERIFY(EngineFolder::settle({"/dev/shm", FreshRoot.filePath("TMPDIR")}).isEmpty());
+        }
         const QByteArray body(2 << 20, 'x');
         m_server.responses["/report.asp"] = {response("Content-Disposition: attachment\r\n", body)};
         m_server.responses["/setup.zip"] = {response("Content-Type: application/zip\r\n", body)};
@@ -219,6 +296,7 @@ private slots:
         QTest::qWait(1000);
         QVERIFY(ticks >= 5);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QCOMPARE(m_blocked, 0);
         QCOMPARE(std::ranges::count_if(QApplication::topLevelWindows(), &QWindow::isVisible), 1);
         QCOMPARE(QSet(m_server.asked.begin(), m_server.asked.end()).size(), m_server.asked.size());
         QVERIFY(QDir::temp().isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
