@@ -34,14 +34,13 @@ void tieToStartingConsole()
         (void)std::freopen("CONOUT$", "w", stderr);
 }
 
-// The handle under the stream, or null when it has none.
+// The handle under the stream, or null when it has none (the runtime says -1
+// or -2 then, which are no real handles).
 HANDLE handleOf(std::FILE *stream)
 {
     const int descriptor = _fileno(stream);
-    if (descriptor < 0)
-        return nullptr;
-    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(descriptor));
-    return handle == INVALID_HANDLE_VALUE ? nullptr : handle;
+    const intptr_t handle = descriptor < 0 ? -1 : _get_osfhandle(descriptor);
+    return handle > 0 ? reinterpret_cast<HANDLE>(handle) : nullptr;
 }
 
 // The text in the system's code page, as it went to files before.
@@ -63,14 +62,13 @@ void printForUser(std::FILE *stream, std::u16string_view text)
     const HANDLE handle = handleOf(stream);
     if (!handle)
         return;
-    DWORD mode = 0;
-    if (GetConsoleMode(handle, &mode)) {
-        // A console takes the text as Unicode, whatever its code page.
-        std::fflush(stream);
-        DWORD written = 0;
-        WriteConsoleW(handle, text.data(), DWORD(text.size()), &written, nullptr);
+    // A console takes the text as Unicode, whatever its code page. (Asking for
+    // its mode would need read access, which a stream opened to write lacks.)
+    std::fflush(stream);
+    DWORD written = 0;
+    if (GetFileType(handle) == FILE_TYPE_CHAR &&
+        WriteConsoleW(handle, text.data(), DWORD(text.size()), &written, nullptr))
         return;
-    }
     const std::string bytes = inCodePage(text);
     std::fwrite(bytes.data(), 1, bytes.size(), stream);
     std::fflush(stream);
