@@ -89,10 +89,14 @@ int main(int argc, char *argv[])
     // no screen is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // What the application says about the session it would run in is of no
-    // concern to a build step; errors still show.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
+    // What the application says about the session it would run in (no
+    // XDG_RUNTIME_DIR, ...) is of no concern to a build step; what Qt Svg says
+    // about a picture is, and errors always are.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context,
+                              const QString &message) {
+        const bool aboutThePicture =
+            context.category && qstrncmp(context.category, "qt.svg", 6) == 0;
+        if (type == QtCriticalMsg || type == QtFatalMsg || (aboutThePicture && type != QtDebugMsg))
             std::fprintf(stderr, "thornax-render-icon: %s\n", qPrintable(message));
     });
     QGuiApplication application(argc, argv);

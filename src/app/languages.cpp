@@ -18,6 +18,12 @@ bool isCLocale(const QString &locale)
            locale.startsWith(u"C@");
 }
 
+// "en", "en_GB", "en-US": the program's own language, which has no catalogue.
+bool isEnglish(const QString &language)
+{
+    return language == u"en" || language.startsWith(u"en_") || language.startsWith(u"en-");
+}
+
 QString withoutCodesetAndModifier(QString language)
 {
     language = language.section(u'@', 0, 0).section(u'.', 0, 0);
@@ -57,6 +63,10 @@ QStringList Translations::systemChoice()
 Translations::Translations(const QStringList &languages)
 {
     for (const QString &language : languages) {
+        // Without this the search would pass English by, for want of its
+        // catalogue, and take a later language the user reads less well.
+        if (isEnglish(language))
+            return;
         if (!m_program.load(QStringLiteral("thornax_") + language, ProgramTranslations))
             continue;
         m_language = language;

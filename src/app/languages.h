@@ -14,7 +14,8 @@ using EnvironmentLookup = std::function<QString(const char *name)>;
 QStringList messageLanguages(const EnvironmentLookup &environment);
 
 // The program's texts and Qt's own in one language, the first of the given
-// ones that the program is translated into; English (nothing loaded) when none is.
+// ones that the program is translated into; English (nothing loaded) when none
+// is, or when English ("en", any region) comes first.
 class Translations
 {
 public:

@@ -1,5 +1,6 @@
 #include "runtrainer.h"
 
+#include "console.h"
 #include "design.h"
 #include "languages.h"
 #include "pictures.h"
@@ -11,7 +12,6 @@
 
 #include <QApplication>
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -39,8 +39,8 @@ QStringList argumentsOf(int argc, char *argv[])
 
 int finish(const StartupDecision &decision)
 {
-    std::FILE *stream = decision.exitCode == 0 ? stdout : stderr;
-    std::fputs(decision.output.toLocal8Bit().constData(), stream);
+    const QStringView output(decision.output);
+    printForUser(decision.exitCode == 0 ? stdout : stderr, {output.utf16(), size_t(output.size())});
     return decision.exitCode;
 }
 

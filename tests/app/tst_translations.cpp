@@ -227,6 +227,13 @@ private slots:
             << QStringList{u"de_AT"_s} << u"de_AT"_s << u"Weiter"_s << u"Abbrechen"_s;
         QTest::newRow("first translated one") << QStringList{u"it"_s, u"fr_CA"_s, u"de"_s}
                                               << u"fr_CA"_s << u"Suivant"_s << u"Annuler"_s;
+        QTest::newRow("en_GB:de") << QStringList{u"en_GB"_s, u"de"_s} << u""_s << u"Next"_s
+                                  << u"Cancel"_s;
+        QTest::newRow("de:en") << QStringList{u"de"_s, u"en"_s} << u"de"_s << u"Weiter"_s
+                               << u"Abbrechen"_s;
+        QTest::newRow("fr_CA:de") << QStringList{u"fr_CA"_s, u"de"_s} << u"fr_CA"_s << u"Suivant"_s
+                                  << u"Annuler"_s;
+        QTest::newRow("C") << QStringList{u"C"_s} << u""_s << u"Next"_s << u"Cancel"_s;
         QTest::newRow("es") << QStringList{u"es"_s} << u"es"_s << u"Siguiente"_s << u"Cancelar"_s;
         QTest::newRow("pseudo") << QStringList{Translations::Pseudo} << Translations::Pseudo
                                 << u"[Ñéẋţ ~~~]"_s << u"Cancel"_s;

@@ -249,7 +249,7 @@ void PlayThrough::answer(QWidget *box)
 // A picture of the whole screen, where the folder for them is set.
 void PlayThrough::takeShot(const QString &what)
 {
-    static const QString folder = qEnvironmentVariable("THORNAX_SMOKE_SHOTS");
+    static const QString folder = qEnvironmentVariable("THORNAX_PLAYTHROUGH_SHOTS");
     if (folder.isEmpty())
         return;
     const QString name =

@@ -15,7 +15,7 @@ class QWidget;
 // window opened from the menu and seen on screen, the three drills finished, a box of every kind
 // answered, the certificate made out, and the run ended with "E&xit". Each step
 // waits until the program is ready for it; boxes are answered as they open.
-// With THORNAX_SMOKE_SHOTS set to a folder, it leaves there a numbered picture
+// With THORNAX_PLAYTHROUGH_SHOTS set to a folder, it leaves there a numbered picture
 // of the screen before each step and box (on screens that let a program take one).
 class PlayThrough : public QObject
 {
