@@ -73,7 +73,7 @@ msi)
     installed="$drive/Program Files/$product"
     # Per machine, so the Start-menu entry is every user's; Wine's installer
     # puts it into the installing user's menu all the same.
-    msiinfo export "$msi" Property | grep -qx $'ALLUSERS\t1' || fail "the MSI is not per machine"
+    msiinfo export "$msi" Property | tr -d '\r' | grep -qx $'ALLUSERS\t1' || fail "the MSI is not per machine"
     shortcut_in_menu() { find "$drive" -path "*/Start Menu/Programs/$product.lnk" | grep -q .; }
     run_and_wait msiexec /i "$work/older.msi" /qn
     [ -f "$installed/$program.exe" ] || fail "the older MSI did not install"
@@ -81,7 +81,7 @@ msi)
     [ "$(registered_products)" = 1 ] || fail "the upgrade left $(registered_products) entries"
     shortcut_in_menu || fail "no Start-menu entry"
     # Started as a pupil would; it writes nothing into its own folder.
-    QT_QPA_PLATFORM=offscreen timeout 60 "$wine" "$installed/$program.exe" >/dev/null 2>&1 &
+    env -u QT_QPA_PLATFORM xvfb-run -a timeout 60 "$wine" "$installed/$program.exe" >/dev/null 2>&1 &
     started=$!
     sleep 15
     kill -0 "$started" 2>/dev/null || fail "the installed program did not stay open"
