@@ -8,6 +8,7 @@
 
 #include <utility>
 
+#include <cerrno>
 #include <csignal>
 #include <unistd.h>
 
