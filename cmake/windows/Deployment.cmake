@@ -59,7 +59,6 @@ set(THORNAX_INSTALLER_SCRIPT "@PROJECT_BINARY_DIR@/installer.nsi")
 set(THORNAX_MSI_TEMPLATE "@CMAKE_CURRENT_LIST_DIR@/package.wxs.in")
 set(THORNAX_SIGN_SCRIPT "@CMAKE_CURRENT_LIST_DIR@/sign-file.sh")
 ]] @ONLY)
-set(THORNAX_STAGE_DIR ${stage} CACHE INTERNAL "The Windows program folder the packages are made from")
 add_custom_target(windows_packages
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
     COMMAND ${CMAKE_COMMAND} --install ${PROJECT_BINARY_DIR} --prefix ${stage} --strip
