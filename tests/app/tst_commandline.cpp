@@ -18,19 +18,27 @@ private slots:
     void programWithoutDisplay_data();
     void programWithoutDisplay();
     void toolkitOptionsOpenTheFrame();
+    void programSpeaksEachOfItsLanguages_data();
+    void programSpeaksEachOfItsLanguages();
 };
 
 namespace {
 
 const QString Version = u"Thornax Windows Trainer 1.00.0002\n"_s;
 
-// The program file with no display in its environment.
-std::unique_ptr<QProcess> startProgram(const QStringList &arguments)
+// The program file with no display in its environment, in the language a
+// locale (such as "de_DE.UTF-8") names, or in the environment's own.
+std::unique_ptr<QProcess> startProgram(const QStringList &arguments, const QString &locale = {})
 {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
+    if (!locale.isEmpty()) {
+        for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(u"LANG"_s, locale);
+    }
     process->setProcessEnvironment(environment);
     process->start(QStringLiteral(THORNAX_PROGRAM_PATH), arguments);
     return process;
@@ -154,6 +162,29 @@ void TestCommandLine::toolkitOptionsOpenTheFrame()
     // Killed: a program without windows on the screen takes no polite request to end on Windows.
     process->kill();
     QVERIFY(process->waitForFinished(10000));
+}
+
+// Every language the program is built with is in the program file itself.
+void TestCommandLine::programSpeaksEachOfItsLanguages_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : QStringLiteral(THORNAX_LANGUAGES).split(u' '))
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void TestCommandLine::programSpeaksEachOfItsLanguages()
+{
+    if (QOperatingSystemVersion::currentType() == QOperatingSystemVersion::Windows)
+        QSKIP("Windows takes the display language from the user's settings, not the environment");
+    QFETCH(QString, language);
+    const auto helpIn = [](const QString &locale) {
+        const auto process = startProgram({u"--help"_s}, locale);
+        return process->waitForFinished(30000) ? process->readAllStandardOutput() : QByteArray();
+    };
+    const QByteArray english = helpIn(u"C.UTF-8"_s);
+    const QByteArray translated = helpIn(language + u".UTF-8"_s);
+    QVERIFY(english.startsWith("Usage: thornax-windows-trainer"));
+    QVERIFY2(!translated.isEmpty() && translated != english, translated.constData());
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
