@@ -44,4 +44,10 @@ void speakWindowAs(QWidget *window, const QString &name)
     }();
     Q_UNUSED(installed);
     window->setAccessibleName(name);
+    // Qt may have made the window's interface already, as the window was made
+    // (Qt 6.8 does): one that does not read the name is let go, and the next
+    // question makes one through the factory above.
+    QAccessibleInterface *made = QAccessible::queryAccessibleInterface(window);
+    if (made && made->text(QAccessible::Name) != name)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
