@@ -1,6 +1,7 @@
 #include "guardedpage.h"
 
 #include "nodraggingout.h"
+#include "permissionrefusal.h"
 
 #include <QAuthenticator>
 #include <QCoreApplication>
@@ -42,10 +43,7 @@ GuardedPage::GuardedPage(QWebEngineProfile *profile, QObject *parent)
     s->setAttribute(QWebEngineSettings::PdfViewerEnabled, false);
     s->setAttribute(QWebEngineSettings::ScreenCaptureEnabled, false);
 
-    connect(this, &QWebEnginePage::featurePermissionRequested, this,
-            [this](const QUrl &origin, Feature feature) {
-                setFeaturePermission(origin, feature, PermissionDeniedByUser);
-            });
+    refuseEveryPermission(this);
     connect(this, &QWebEnginePage::fullScreenRequested, this,
             [](QWebEngineFullScreenRequest request) { request.reject(); });
     connect(

@@ -202,6 +202,16 @@ private slots:
         QVERIFY(view && view != closed);
     }
 
+    void aPermissionAskedForIsRefusedWithoutAsking()
+    {
+        m_server.responses[StartPath] = {
+            page("asking", "Notification.requestPermission().then(a => document.title = a);")};
+        QWebEngineView *view = openOnLoadedPage();
+        QVERIFY(view);
+        QTRY_COMPARE_WITH_TIMEOUT(view->title(), QStringLiteral("denied"), 10000);
+        QCOMPARE(std::ranges::count_if(QApplication::topLevelWindows(), &QWindow::isVisible), 1);
+    }
+
     void pageNeitherHoldsTheProgramNorWrites_data()
     {
         QTest::addColumn<QByteArray>("script");
