@@ -27,10 +27,11 @@ QByteArray page(const QByteArray &title, const QByteArray &script = {})
                     "<title>" + title + "</title><script>" + script + "</script>" + title);
 }
 
-// The folders the browser could write to, fresh and empty, set before the engine starts.
+// The folders the browser could write to, fresh and empty, set before the engine starts: on
+// disk, in the test's working folder, for /tmp may be held in memory (Debian 13's is).
 const QStringList FreshFolders{"HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME",
                                "TMPDIR"};
-QTemporaryDir FreshRoot, QtRuntime;
+QTemporaryDir FreshRoot(QDir::currentPath() + QStringLiteral("/fresh-XXXXXX")), QtRuntime;
 
 // Folders named as the engine's folder is, made before the module is loaded: left by
 // a run that is gone, by a run still going (process 1), and by another user.
