@@ -14,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -223,10 +224,14 @@ void PlayThrough::poll()
     m_clock.restart();
     // Run from the event loop, not from this tick: what it does may open a box,
     // and this timer must go on ticking to answer it.
+    // Ending the program may end this driver within the step (Qt 6.8 says it is
+    // about to quit from inside exit()).
     m_acting = true;
     QTimer::singleShot(0, this, [this, act = step.act] {
+        const QPointer<PlayThrough> alive(this);
         act();
-        m_acting = false;
+        if (alive)
+            m_acting = false;
     });
 }
 
