@@ -13,9 +13,10 @@ qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-wayland weston xvfb openb
 
 # To build for Windows (scripts/windows): the MinGW-w64 cross compilers, Wine to
 # run the tests on a virtual X screen with a window manager, NSIS for the
-# installer, wixl for the MSI (msitools to read it back), osslsigncode to sign.
+# installer, zip for the zip, wixl for the MSI (msitools to read it back,
+# faketime to give it the source's time), osslsigncode to sign.
 thornax_windows_packages="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
-mingw-w64-x86-64-dev wine wine64 nsis wixl msitools osslsigncode openssl
+mingw-w64-x86-64-dev wine wine64 nsis zip wixl msitools faketime osslsigncode openssl
 xvfb xauth openbox perl patch xz-utils"
 
 # To build the Debian package and check it.

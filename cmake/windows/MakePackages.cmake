@@ -1,14 +1,22 @@
-# Makes the three Windows packages from one program folder:
-#   cmake -DSETTINGS=FILE -DSTAGE=DIR -DOUTPUT_DIR=DIR [-DMSI_VERSION=X.Y.Z] -P MakePackages.cmake
+# Makes the three Windows packages from one program folder, and beside them a
+# bill of materials and SHA256SUMS:
+#   cmake -DSETTINGS=FILE -DSTAGE=DIR -DOUTPUT_DIR=DIR [-DMSI_VERSION=X.Y.Z]
+#         [-DSHIPPED_FILES=TABLE] -P MakePackages.cmake
 # STAGE is the installed program folder. From the list of its files come the
 # zip, the per-user installer with an uninstaller that removes exactly those
-# files, and the per-machine MSI, so the three cannot differ. With a signing
-# switch set (see sign-file.sh), every program file and DLL is signed before it
-# is packed, and so are the installer, the uninstaller it writes and the MSI.
+# files, and the per-machine MSI, so the three cannot differ. Every file needs
+# a row in the table of shipped files. With a signing switch set (see
+# sign-file.sh), every program file and DLL is signed before it is packed, and
+# so are the installer, the uninstaller it writes and the MSI.
+# Unsigned, the same source gives the same bytes: times come from
+# SOURCE_DATE_EPOCH (by default the time of the source's last commit).
 
 include(${SETTINGS})
 if(NOT MSI_VERSION)
     set(MSI_VERSION ${THORNAX_MSI_VERSION})
+endif()
+if(SHIPPED_FILES)
+    set(THORNAX_SHIPPED_FILES ${SHIPPED_FILES})
 endif()
 set(lists ${OUTPUT_DIR}/package-lists)
 file(REMOVE_RECURSE ${lists})
@@ -22,9 +30,16 @@ function(run)
     endif()
 endfunction()
 
-# The DLLs that come from elsewhere carry their debugging symbols.
+include(${CMAKE_CURRENT_LIST_DIR}/SourceDate.cmake)
+thornax_source_date_epoch(epoch ${THORNAX_SOURCE_DIR} ${THORNAX_RELEASE_DATE})
+
+# Stripped here, all at once: strip writes the time stamp in the header of
+# each program file and DLL, from SOURCE_DATE_EPOCH (set above) or the clock.
 file(GLOB_RECURSE dlls ${STAGE}/*.dll)
+file(GLOB_RECURSE programs ${STAGE}/*.exe)
 run(${THORNAX_STRIP} --strip-unneeded ${dlls})
+run(${THORNAX_STRIP} ${programs})
+set(program_files ${programs} ${dlls})
 
 set(signing OFF)
 if(DEFINED ENV{THORNAX_SIGN_COMMAND} OR DEFINED ENV{THORNAX_SIGN_PKCS12})
@@ -35,12 +50,12 @@ function(sign file)
         run(${THORNAX_SIGN_SCRIPT} ${file} ${THORNAX_PRODUCT_NAME})
     endif()
 endfunction()
-file(GLOB_RECURSE program_files ${STAGE}/*.exe ${STAGE}/*.dll)
 foreach(file IN LISTS program_files)
     sign(${file})
 endforeach()
 
-# The one list: every file of the program folder, folders first.
+# The one list: every file of the program folder, folders first; each has
+# a row in the table of shipped files.
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${STAGE} ${STAGE}/*)
 list(SORT files)
 set(folders)
@@ -55,126 +70,25 @@ list(REMOVE_DUPLICATES folders)
 list(SORT folders)
 list(JOIN files "\n" file_list)
 file(WRITE ${lists}/files.txt "${file_list}\n")
+run(perl ${CMAKE_CURRENT_LIST_DIR}/shipped-files-check.pl ${THORNAX_SHIPPED_FILES} ${lists}/files.txt)
 
-# The zip: the folder itself, named after the package.
+# Every file and folder with the same time, whenever and wherever it was built.
+run(find ${STAGE} -exec touch -h -d @${epoch} {} +)
+
 set(zip ${OUTPUT_DIR}/${THORNAX_PACKAGE_NAME}-win64.zip)
-get_filename_component(stage_name ${STAGE} NAME)
-get_filename_component(stage_parent ${STAGE} DIRECTORY)
-file(REMOVE ${zip})
-execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip ${stage_name}
-    WORKING_DIRECTORY ${stage_parent} RESULT_VARIABLE failed)
-if(failed)
-    message(FATAL_ERROR "The zip could not be made.")
-endif()
-
-# The per-user installer: one File line per file, and the same list deleted
-# by the uninstaller, then the folders, deepest first, only if empty.
-# "$INSTDIR\folder\file" for a path in the program folder.
-function(nsis_target out path)
-    string(REPLACE "$" "$$" path "${path}")
-    string(REPLACE "/" "\\" path "${path}")
-    if(path)
-        set(${out} "$INSTDIR\\${path}" PARENT_SCOPE)
-    else()
-        set(${out} "$INSTDIR" PARENT_SCOPE)
-    endif()
-endfunction()
-set(install_lines "")
-set(uninstall_lines "")
-set(current_folder "-")
-foreach(file IN LISTS files)
-    get_filename_component(folder ${file} DIRECTORY)
-    if(NOT folder STREQUAL current_folder)
-        nsis_target(target "${folder}")
-        string(APPEND install_lines "SetOutPath \"${target}\"\n")
-        set(current_folder ${folder})
-    endif()
-    string(REPLACE "$" "$$" source "${STAGE}/${file}")
-    nsis_target(target "${file}")
-    string(APPEND install_lines "File \"${source}\"\n")
-    string(APPEND uninstall_lines "Delete \"${target}\"\n")
-endforeach()
-set(deepest_first ${folders})
-list(REVERSE deepest_first)
-foreach(folder IN LISTS deepest_first)
-    nsis_target(target "${folder}")
-    string(APPEND uninstall_lines "RMDir \"${target}\"\n")
-endforeach()
-file(WRITE ${lists}/install-files.nsh "${install_lines}")
-file(WRITE ${lists}/uninstall-files.nsh "${uninstall_lines}")
-set(signing_lines "")
-if(signing)
-    set(sign_command "'\"${THORNAX_SIGN_SCRIPT}\" \"%1\" \"${THORNAX_PRODUCT_NAME}\"'")
-    set(signing_lines "!finalize ${sign_command}\n!uninstfinalize ${sign_command}\n")
-endif()
-file(WRITE ${lists}/signing.nsh "${signing_lines}")
 set(installer ${OUTPUT_DIR}/${THORNAX_PACKAGE_NAME}-setup.exe)
-run(${THORNAX_MAKENSIS} -V2 -NOCD -DLISTS=${lists} -DOUTFILE=${installer} ${THORNAX_INSTALLER_SCRIPT})
-
-# The MSI: a component per file, in folders as in the program folder.
-function(msi_id out prefix path)
-    string(MD5 digest "${path}")
-    string(SUBSTRING ${digest} 0 24 digest)
-    set(${out} ${prefix}${digest} PARENT_SCOPE)
-endfunction()
-function(xml_text out text)
-    string(REPLACE "&" "&amp;" text "${text}")
-    string(REPLACE "<" "&lt;" text "${text}")
-    string(REPLACE ">" "&gt;" text "${text}")
-    string(REPLACE "\"" "&quot;" text "${text}")
-    set(${out} "${text}" PARENT_SCOPE)
-endfunction()
-# Writes the components of FOLDER ("" for the top) and of the folders in it.
-# wixl takes files by paths relative to the folder it runs in. Windows
-# Installer leaves the folders it made unless told to remove them: the first
-# component of each folder does that.
-function(msi_folder out folder indent)
-    set(text "")
-    set(remove_folder "<RemoveFolder Id=\"R_${folder_id}\" On=\"uninstall\"/>")
-    foreach(file IN LISTS files)
-        get_filename_component(file_folder "${file}" DIRECTORY)
-        if(file_folder STREQUAL folder)
-            msi_id(component C_ "${file}")
-            msi_id(file_id F_ "${file}")
-            file(RELATIVE_PATH source ${lists} "${STAGE}/${file}")
-            xml_text(source "${source}")
-            get_filename_component(name "${file}" NAME)
-            xml_text(name "${name}")
-            string(APPEND text "${indent}<Component Id=\"${component}\" Guid=\"*\">"
-                "<File Id=\"${file_id}\" Name=\"${name}\" Source=\"${source}\" KeyPath=\"yes\"/>"
-                "${remove_folder}</Component>\n")
-            set(remove_folder "")
-            set_property(GLOBAL APPEND PROPERTY msi_components ${component})
-        endif()
-    endforeach()
-    foreach(sub IN LISTS folders)
-        get_filename_component(parent "${sub}" DIRECTORY)
-        if(parent STREQUAL folder)
-            msi_id(directory D_ "${sub}")
-            set(folder_id ${directory})
-            get_filename_component(name "${sub}" NAME)
-            xml_text(name "${name}")
-            msi_folder(inner "${sub}" "${indent}  ")
-            string(APPEND text "${indent}<Directory Id=\"${directory}\" Name=\"${name}\">\n"
-                "${inner}${indent}</Directory>\n")
-        endif()
-    endforeach()
-    set(${out} "${text}" PARENT_SCOPE)
-endfunction()
-set(folder_id INSTALLDIR)
-msi_folder(THORNAX_MSI_FILES "" "          ")
-msi_id(THORNAX_MSI_PROGRAM_ID F_ "${THORNAX_PROGRAM_FILE}.exe")
-get_property(components GLOBAL PROPERTY msi_components)
-set(THORNAX_MSI_COMPONENT_REFS "")
-foreach(component IN LISTS components)
-    string(APPEND THORNAX_MSI_COMPONENT_REFS "      <ComponentRef Id=\"${component}\"/>\n")
-endforeach()
-file(RELATIVE_PATH THORNAX_MSI_ICON ${lists} ${THORNAX_ICON_FILE})
-configure_file(${THORNAX_MSI_TEMPLATE} ${lists}/package.wxs @ONLY)
 set(msi ${OUTPUT_DIR}/${THORNAX_PACKAGE_NAME}-win64.msi)
-execute_process(COMMAND ${THORNAX_WIXL} -a x64 -D Version=${MSI_VERSION} -o ${msi} package.wxs
-    WORKING_DIRECTORY ${lists} RESULT_VARIABLE failed)
-if(failed)
-    message(FATAL_ERROR "The MSI could not be made.")
-endif()
-sign(${msi})
+set(bill ${OUTPUT_DIR}/${THORNAX_PACKAGE_NAME}-win64.spdx.json)
+include(${CMAKE_CURRENT_LIST_DIR}/PackageZip.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/PackageInstaller.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/PackageMsi.cmake)
+
+run(perl ${CMAKE_CURRENT_LIST_DIR}/spdx-document.pl ${THORNAX_SHIPPED_FILES} ${STAGE}
+    ${THORNAX_PACKAGE_NAME}-win64 ${epoch} ${THORNAX_SPDX_NAMESPACE} ${THORNAX_COMPANY_NAME} ${bill})
+set(sums "")
+foreach(package IN ITEMS ${zip} ${installer} ${msi} ${bill})
+    file(SHA256 ${package} sum)
+    get_filename_component(name ${package} NAME)
+    string(APPEND sums "${sum}  ${name}\n")
+endforeach()
+file(WRITE ${OUTPUT_DIR}/SHA256SUMS "${sums}")

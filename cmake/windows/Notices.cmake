@@ -1,12 +1,12 @@
 # The licences of everything the Windows packages hold, made into the folder
-# licenses\ of the program folder: the program's own, the LGPL that Qt's DLLs
-# come under with the GPL it builds on, the notices of the third-party code
-# inside those DLLs (from Qt's attribution files, for what was really built
-# into them), the compiler's runtime licences, and where Qt's source is.
-#   thornax_write_notices(OUTPUT_DIR QT_PREFIX QT_FILES...)
+# licenses\ of the program folder from the table of shipped files
+# (ShippedFiles.cmake): the licence files its rows name, the notices of the
+# third-party code inside Qt's files (from Qt's attribution files, for what was
+# really built into them), and Sources.txt, where each component's source is.
+#   thornax_write_notices(OUTPUT_DIR TABLE QT_PREFIX QT_FILES...)
 # QT_FILES are the file names of the Qt DLLs and plugins that ship.
 
-function(thornax_write_notices dir qt_prefix)
+function(thornax_write_notices dir table qt_prefix)
     set(qt_files ${ARGN})
     set(notices ${qt_prefix}/notices)
     if(NOT EXISTS ${notices}/source.txt)
@@ -29,57 +29,82 @@ function(thornax_write_notices dir qt_prefix)
         message(FATAL_ERROR "The notices of Qt's third-party code could not be made.")
     endif()
 
-    # Which Debian source and patches built Qt, and how to get them.
-    file(STRINGS ${notices}/source.txt record)
+    # Every component once, with its files; a Debian package's copyright file
+    # is its licence text.
+    file(STRINGS ${table} rows)
+    list(POP_FRONT rows)
+    set(components)
+    set(licence_files)
+    foreach(row IN LISTS rows)
+        string(REPLACE "\t" ";" fields "${row}")
+        list(GET fields 0 path)
+        list(GET fields 1 name)
+        list(SUBLIST fields 1 4 component)
+        string(MD5 key "${component}")
+        if(NOT key IN_LIST components)
+            list(APPEND components ${key})
+            set(component_${key} "${component}")
+        endif()
+        list(APPEND files_${key} "${path}")
+        list(GET fields 5 named)
+        string(REPLACE "|" ";" named "${named}")
+        list(APPEND licence_files ${named})
+    endforeach()
+    list(REMOVE_DUPLICATES licence_files)
+    foreach(licence_file IN LISTS licence_files)
+        if(licence_file MATCHES "^licenses/(.+)-copyright\\.txt$")
+            configure_file(/usr/share/doc/${CMAKE_MATCH_1}/copyright ${dir}/${CMAKE_MATCH_1}-copyright.txt COPYONLY)
+        endif()
+    endforeach()
+
+    set(text "Where the source of each file of this program comes from, and its licence.\n")
+    foreach(key IN LISTS components)
+        list(GET component_${key} 0 name)
+        list(GET component_${key} 1 version)
+        list(GET component_${key} 2 licence)
+        list(GET component_${key} 3 source)
+        list(JOIN files_${key} "\n    " files)
+        string(APPEND text "\n${name} ${version}\nLicence: ${licence}\nSource: ${source}\nFiles:\n    ${files}\n")
+    endforeach()
+    string(APPEND text "\n")
+    thornax_qt_build_text(qt_text ${notices}/source.txt)
+    file(WRITE ${dir}/Sources.txt "${text}${qt_text}")
+
+    foreach(licence_file IN LISTS licence_files)
+        string(REGEX REPLACE "^licenses/" "" name "${licence_file}")
+        if(NOT EXISTS "${dir}/${name}")
+            message(FATAL_ERROR "The table names ${licence_file}, which no step writes.")
+        endif()
+    endforeach()
+endfunction()
+
+# How Qt was built from Debian's source: the patches applied and kept out,
+# and the options, from the record kept beside Qt (scripts/windows-qt.sh).
+function(thornax_qt_build_text out record_file)
+    file(STRINGS ${record_file} record)
     set(patches)
+    set(kept_out)
     set(options)
     foreach(line IN LISTS record)
-        if(line MATCHES "^version (.*)")
-            set(version ${CMAKE_MATCH_1})
-        elseif(line MATCHES "^patch (.*)")
+        if(line MATCHES "^patch (.*)")
             string(APPEND patches "    debian/patches/${CMAKE_MATCH_1}\n")
+        elseif(line MATCHES "^kept-out ([^ ]*) (.*)")
+            string(APPEND kept_out "    debian/patches/${CMAKE_MATCH_1}: ${CMAKE_MATCH_2}\n")
         elseif(line MATCHES "^option (.*)")
             string(APPEND options "    ${CMAKE_MATCH_1}\n")
         endif()
     endforeach()
-    if(NOT patches)
-        set(patches "    (none)\n")
+    if(NOT kept_out)
+        set(kept_out "    (none)\n")
     endif()
-    list(JOIN qt_files ", " qt_file_list)
-    file(WRITE ${dir}/Qt-source.txt
-"The Qt files of this program (${qt_file_list}) were built
-from Debian's source package qt6-base, version ${version}: Qt's own source
-with these of Debian's patches applied, in this order:
+    set(${out} "Qt's files were built from Debian's source package qt6-base: Qt's own
+source with Debian's patch series applied whole, in this order:
 ${patches}
-To get that source and those patches on Debian (with a deb-src entry for its
-archive):
-
-    apt-get source qt6-base=${version}
-
+except these, which are about building Debian's own packages:
+${kept_out}
 It was cross-built for Windows with Debian's MinGW-w64 compilers, with these
 CMake options:
 ${options}
 The LGPL lets you replace these files with Qt files of your own build.
-")
-
-    # The compiler's runtime DLLs, with the licences of the Debian packages
-    # that provide them (GCC's runtime library exception, winpthreads).
-    set(runtime_text "The compiler's runtime DLLs of this program and their licences, as\nDebian's packages that provide them state them.\n")
-    set(packages)
-    foreach(runtime IN LISTS THORNAX_MINGW_RUNTIME_DLLS)
-        execute_process(COMMAND dpkg-query -S ${runtime}
-            OUTPUT_VARIABLE owner OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE failed)
-        if(failed OR NOT owner MATCHES "^([^:]+):")
-            message(FATAL_ERROR "No Debian package provides ${runtime}: its licence is unknown.")
-        endif()
-        get_filename_component(name ${runtime} NAME)
-        string(APPEND runtime_text "\n    ${name}: ${CMAKE_MATCH_1}")
-        list(APPEND packages ${CMAKE_MATCH_1})
-    endforeach()
-    list(REMOVE_DUPLICATES packages)
-    foreach(package IN LISTS packages)
-        file(READ /usr/share/doc/${package}/copyright copyright)
-        string(APPEND runtime_text "\n\n${package}\n==============================\n\n${copyright}")
-    endforeach()
-    file(WRITE ${dir}/MinGW-runtime.txt "${runtime_text}")
+" PARENT_SCOPE)
 endfunction()

@@ -22,6 +22,8 @@ set(THORNAX_WINE_PATH)
 foreach(dir IN LISTS wine_path_dirs)
     get_filename_component(dir ${dir} REALPATH)
     string(REPLACE "/" "\\\\" dir "Z:${dir}")
+    # Inside double quotes in run-under-wine.sh: a $ there stays a $.
+    string(REPLACE "$" "\\$" dir "${dir}")
     string(APPEND THORNAX_WINE_PATH "${dir}\;")
 endforeach()
 set(THORNAX_WINE_PREFIX ${PROJECT_BINARY_DIR}/wine)

@@ -1,6 +1,12 @@
 # A Windows build: the program in one folder with everything it loads, as
 # Windows programs are laid out; its tests run here under Wine.
 
+# The packages' names: <program>-<version>-win64.zip, -setup.exe, -win64.msi.
+set(THORNAX_PACKAGE_NAME ${THORNAX_PROGRAM_FILE}-${PROJECT_VERSION})
+
+# No path of the build machine goes into the program's files.
+add_compile_options("-ffile-prefix-map=${PROJECT_SOURCE_DIR}=." "-ffile-prefix-map=${PROJECT_BINARY_DIR}=.")
+
 # Qt has included GNUInstallDirs already, so this overrides its cached "bin".
 set(CMAKE_INSTALL_BINDIR .)
 

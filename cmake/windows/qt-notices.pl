@@ -8,17 +8,20 @@
 # compiled on its own or #included.
 use strict;
 use warnings;
-use JSON::PP;
 use File::Basename qw(basename dirname);
+use FindBin;
+use lib $FindBin::Bin;
+use QtAttributions;
 
 my ($notices, $output, @shipped) = @ARGV;
 die "usage: qt-notices.pl NOTICES_DIR OUTPUT SHIPPED_FILE...\n" unless @shipped;
 
+# The lines of a file, or of what a command (a list, no shell) prints.
 sub read_lines {
-    my ($command) = @_;
-    open my $in, '-|', $command or die "$command: $!\n";
+    my @command = @_ > 1 ? @_ : ('cat', @_);
+    open my $in, '-|', @command or die "@command: $!\n";
     my @lines = <$in>;
-    close $in or die "$command failed\n";
+    close $in or die "@command failed\n";
     chomp @lines;
     return @lines;
 }
@@ -34,7 +37,7 @@ sub normal_path {
 }
 
 my %source;
-for (read_lines("cat '$notices/source.txt'")) {
+for (read_lines("$notices/source.txt")) {
     my ($key, $value) = split / /, $_, 2;
     push @{ $source{$key} }, $value;
 }
@@ -47,7 +50,7 @@ my $root = $source{'source-root'}[0] or die "$notices/source.txt names no source
 my (%rule, %inputs);
 {
     my $statement = '';
-    for my $line (read_lines("gzip -dc '$notices/build.ninja.gz'")) {
+    for my $line (read_lines('gzip', '-dc', "$notices/build.ninja.gz")) {
         if ($line =~ s/\$$//) { $statement .= $line; next }
         $statement .= $line;
         if ($statement =~ /^build (.*?)(?<!\$): (\S+)(.*)$/) {
@@ -89,7 +92,7 @@ for my $file (@shipped) {
 my %used_by;
 {
     my $files;
-    for (read_lines("gzip -dc '$notices/deps.txt.gz'")) {
+    for (read_lines('gzip', '-dc', "$notices/deps.txt.gz")) {
         if (/^(\S.*): #deps/) {
             $files = $objects_of{$1};
         } elsif ($files && /^\s+\Q$root\E\/(.*)$/) {
@@ -101,14 +104,11 @@ die "Qt's dependency record names none of its source files\n" unless %used_by;
 
 # Attribution entries, each with the files it covers.
 my @attributions = grep { /qt_attribution\.json$/ }
-    read_lines("cat '$notices/attribution-files.txt'");
-my $json = JSON::PP->new->loose->relaxed;
+    read_lines("$notices/attribution-files.txt");
 my @notices;
 for my $attribution (@attributions) {
     my $dir = normal_path(dirname($attribution));
-    my $text = do { local $/; open my $in, '<', "$notices/attributions/$attribution" or die "$attribution: $!\n"; <$in> };
-    my $data = $json->decode($text);
-    for my $entry (ref $data eq 'ARRAY' ? @$data : ($data)) {
+    for my $entry (QtAttributions::entries("$notices/attributions", $attribution)) {
         my $base = normal_path($dir . '/' . ($entry->{Path} // ''));
         my @covered = $entry->{Files}
             ? map { normal_path("$base/$_") } split ' ', $entry->{Files}
@@ -118,10 +118,7 @@ for my $attribution (@attributions) {
             next unless grep { $path eq $_ || index($path, "$_/") == 0 } @covered;
             $in{$_} = 1 for keys %{ $used_by{$path} };
         }
-        next unless %in;
-        my @licences = map { ref $_ ? @$_ : $_ } grep { defined } @{$entry}{qw(LicenseFile LicenseFiles)};
-        push @notices, { %$entry, In => [sort keys %in],
-            LicenceTexts => [map { "$dir/$_" } @licences] };
+        push @notices, { %$entry, In => [sort keys %in] } if %in;
     }
 }
 
@@ -135,7 +132,7 @@ Qt's own code is licensed under the GNU Lesser General Public License version 3
 this program also hold code by others, listed below with its licence. The list
 comes from Qt's attribution files, for the parts that went into these files:
 @{[join ', ', @shipped]}.
-Where the Qt source of these files comes from: Qt-source.txt.
+Where the Qt source of these files comes from: Sources.txt.
 
 HEAD
 for my $notice (sort { lc $a->{Name} cmp lc $b->{Name} } @notices) {

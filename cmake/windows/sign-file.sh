@@ -7,12 +7,20 @@
 #   THORNAX_SIGN_PKCS12 and     a PKCS#12 certificate file and a file that
 #   THORNAX_SIGN_PASSWORD_FILE  holds its password, used with osslsigncode;
 #   THORNAX_SIGN_TIMESTAMP_URL  a time-stamp server, only when given.
-#   sign-file.sh FILE DESCRIPTION
+#   sign-file.sh FILE DESCRIPTION [WHAT]
+# WHAT names the file in messages when FILE is a temporary one.
+# A signature that fails stops the packaging, naming the file.
 set -eu
 file=$1
 description=$2
+what=${3:-$file}
+failed() {
+    echo "Signing $what failed: nothing is shipped unsigned." >&2
+    exit 1
+}
 if [ -n "${THORNAX_SIGN_COMMAND:-}" ]; then
-    exec sh -c "$THORNAX_SIGN_COMMAND \"\$1\"" sign "$file"
+    sh -c "$THORNAX_SIGN_COMMAND \"\$1\"" sign "$file" || failed
+    exit 0
 fi
 : "${THORNAX_SIGN_PKCS12:?names no certificate}"
 if [ ! -r "${THORNAX_SIGN_PASSWORD_FILE:-}" ]; then
@@ -24,5 +32,5 @@ if [ -n "${THORNAX_SIGN_TIMESTAMP_URL:-}" ]; then
     set -- "$@" -ts "$THORNAX_SIGN_TIMESTAMP_URL"
 fi
 rm -f "$file.signed"
-osslsigncode sign "$@" -in "$file" -out "$file.signed" >/dev/null
+osslsigncode sign "$@" -in "$file" -out "$file.signed" >/dev/null || failed
 mv -f "$file.signed" "$file"

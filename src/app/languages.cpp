@@ -18,10 +18,11 @@ bool isCLocale(const QString &locale)
            locale.startsWith(u"C@");
 }
 
-// "en", "en_GB", "en-US": the program's own language, which has no catalogue.
+// "en", "en_GB": the program's own language, which has no catalogue. Both
+// system seams give languages with "_" (systemlanguages_*.cpp).
 bool isEnglish(const QString &language)
 {
-    return language == u"en" || language.startsWith(u"en_") || language.startsWith(u"en-");
+    return language == u"en" || language.startsWith(u"en_");
 }
 
 QString withoutCodesetAndModifier(QString language)

@@ -47,7 +47,7 @@ public:
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
         QList<QSize> sizes;
-        for (int side : {16, 24, 32, 48, 64, 128, 256})
+        for (int side : {THORNAX_ICON_SIDES}) // assets/CMakeLists.txt
             sizes.append(QSize(side, side));
         return sizes;
     }

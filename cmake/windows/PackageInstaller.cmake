@@ -1,0 +1,48 @@
+# The per-user installer (part of MakePackages.cmake): one File line per file,
+# and the same list deleted by the uninstaller, then the folders, deepest
+# first, only if empty.
+
+# "$INSTDIR\folder\file" for a path in the program folder.
+function(nsis_target out path)
+    string(REPLACE "$" "$$" path "${path}")
+    string(REPLACE "/" "\\" path "${path}")
+    if(path)
+        set(${out} "$INSTDIR\\${path}" PARENT_SCOPE)
+    else()
+        set(${out} "$INSTDIR" PARENT_SCOPE)
+    endif()
+endfunction()
+set(install_lines "")
+set(uninstall_lines "")
+set(current_folder "-")
+foreach(file IN LISTS files)
+    get_filename_component(folder ${file} DIRECTORY)
+    if(NOT folder STREQUAL current_folder)
+        nsis_target(target "${folder}")
+        string(APPEND install_lines "SetOutPath \"${target}\"\n")
+        set(current_folder ${folder})
+    endif()
+    string(REPLACE "$" "$$" source "${STAGE}/${file}")
+    nsis_target(target "${file}")
+    string(APPEND install_lines "File \"${source}\"\n")
+    string(APPEND uninstall_lines "Delete \"${target}\"\n")
+endforeach()
+set(deepest_first ${folders})
+list(REVERSE deepest_first)
+foreach(folder IN LISTS deepest_first)
+    nsis_target(target "${folder}")
+    string(APPEND uninstall_lines "RMDir \"${target}\"\n")
+endforeach()
+file(WRITE ${lists}/install-files.nsh "${install_lines}")
+file(WRITE ${lists}/uninstall-files.nsh "${uninstall_lines}")
+set(signing_lines "")
+if(signing)
+    set(sign_command "'\"${THORNAX_SIGN_SCRIPT}\" \"%1\" \"${THORNAX_PRODUCT_NAME}\"")
+    # makensis ignores what a finalize command returns unless told to compare;
+    # the uninstaller is signed as a temporary file, hence its name in messages.
+    set(signing_lines "!finalize ${sign_command}' = 0\n")
+    string(APPEND signing_lines "!uninstfinalize ${sign_command} "
+        "\"the uninstaller of ${THORNAX_PACKAGE_NAME}-setup.exe\"' = 0\n")
+endif()
+file(WRITE ${lists}/signing.nsh "${signing_lines}")
+run(${THORNAX_MAKENSIS} -V2 -NOCD -DLISTS=${lists} -DOUTFILE=${installer} ${THORNAX_INSTALLER_SCRIPT})
