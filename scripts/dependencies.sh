@@ -5,11 +5,12 @@
 # the manual page run as tests. Qt's translation tools compile the program's
 # translations, and Qt's own translations carry its buttons into the same language.
 # The play-through runs the program on weston's headless Wayland compositor and
-# on Xvfb with openbox.
+# on Xvfb with openbox. Perl makes the Windows packages' notices, whose steps
+# are tested here too; a minimal Debian 13 does not have it.
 thornax_packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins
 libgl-dev libegl-dev libxkbcommon-dev fonts-liberation fonts-dejavu-core
 qt6-webengine-dev desktop-file-utils appstream man-db
-qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-wayland weston xvfb openbox"
+qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-wayland weston xvfb openbox perl"
 
 # To build for Windows (scripts/windows): the MinGW-w64 cross compilers, Wine to
 # run the tests on a virtual X screen with a window manager, NSIS for the
