@@ -8,8 +8,8 @@
 
 #include <utility>
 
-#include <cerrno>
-#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -38,9 +38,18 @@ bool isUsable(const QString &folder, bool mustBePrivate)
     return isHeldInMemory(folder);
 }
 
-bool processIsGone(qint64 pid)
+// Takes the lock of a folder of ours without waiting: the descriptor that holds it, or -1 when a
+// run holds it. The run that made a folder holds its lock while it lasts, and the kernel lets it
+// go with the process, so it tells a live run from one gone in every PID namespace that shares
+// the place, where a process number would not.
+int takeLock(const QString &folder)
 {
-    return pid > 0 && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+    const int lock = ::open(QFile::encodeName(folder), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (lock >= 0 && ::flock(lock, LOCK_EX | LOCK_NB) != 0) {
+        ::close(lock);
+        return -1;
+    }
+    return lock;
 }
 
 // Goes with the application object, and takes the folder with it.
@@ -49,14 +58,21 @@ class FolderKeeper : public QObject
 public:
     explicit FolderKeeper(const QString &place)
         : QObject(QCoreApplication::instance()),
-          m_folder(QDir(place).filePath(EngineFolder::folderPattern()))
+          m_folder(QDir(place).filePath(EngineFolder::folderPattern())),
+          m_lock(m_folder.isValid() ? takeLock(m_folder.path()) : -1)
     {
     }
+    ~FolderKeeper() override
+    {
+        if (m_lock >= 0)
+            ::close(m_lock);
+    }
 
-    QString path() const { return m_folder.isValid() ? m_folder.path() : QString(); }
+    QString path() const { return m_lock >= 0 ? m_folder.path() : QString(); }
 
 private:
     QTemporaryDir m_folder; // made for this user alone
+    int m_lock; // -1 when another run's clean-up took it first: that one removes the folder
 };
 
 bool refusing = false;
@@ -78,16 +94,20 @@ QString EngineFolder::memoryPlace(const QStringList &places)
     return QString();
 }
 
-void EngineFolder::removeLeftovers(const QString &place)
+void EngineFolder::removeLeftovers(const QString &place, uint user)
 {
-    static const QRegularExpression ours('^' + Prefix + "(\\d+)-\\w{6}$");
+    static const QRegularExpression ours('^' + Prefix + "\\d+-\\w{6}$");
     const QFileInfoList folders =
         QDir(place).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
     for (const QFileInfo &folder : folders) {
-        const QRegularExpressionMatch name = ours.match(folder.fileName());
-        if (name.hasMatch() && !folder.isSymLink() && folder.ownerId() == geteuid() &&
-            processIsGone(name.captured(1).toLongLong()))
+        // Asked of a link, the owner is that of the folder it points at.
+        if (!ours.match(folder.fileName()).hasMatch() || folder.isSymLink() ||
+            folder.ownerId() != user)
+            continue;
+        if (const int lock = takeLock(folder.filePath()); lock >= 0) {
             QDir(folder.filePath()).removeRecursively();
+            ::close(lock);
+        }
     }
 }
 
@@ -99,12 +119,15 @@ QString EngineFolder::folderPattern()
 QString EngineFolder::settle(const QStringList &places)
 {
     qputenv("XDG_DATA_HOME", QFile::encodeName(Nowhere));
+    // A run before this one may have had any of the places.
+    for (const QString &place : places) {
+        if (!place.isEmpty())
+            removeLeftovers(place, geteuid());
+    }
     const QString place = memoryPlace(places);
     QString folder;
-    if (!place.isEmpty()) {
-        removeLeftovers(place);
+    if (!place.isEmpty())
         folder = (new FolderKeeper(place))->path();
-    }
     if (folder.isEmpty())
         qWarning("No folder held in memory: the browser refuses drags and downloads, "
                  "so that nothing is written to the disk.");

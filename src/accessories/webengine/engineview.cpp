@@ -5,6 +5,8 @@
 #include "nodraggingout.h"
 #include "privateprofile.h"
 
+#include <QMetaMethod>
+
 EngineView::EngineView(QWidget *parent)
     : QWebEngineView(parent), m_profile(new PrivateProfile(this))
 {
@@ -12,7 +14,7 @@ EngineView::EngineView(QWidget *parent)
     setAcceptDrops(false);
     new DialogDismisser(this);
     setPage(new GuardedPage(m_profile, m_profile));
-    new DragRefuser(this);
+    m_dragRefuser = new DragRefuser(this);
 }
 
 EngineView::~EngineView()
@@ -30,6 +32,13 @@ void EngineView::Navigate(const QString &address)
         startFreshPage();
     m_pageUsed = true;
     load(url);
+}
+
+void EngineView::connectNotify(const QMetaMethod &signal)
+{
+    if (m_dragRefuser && signal == QMetaMethod::fromSignal(&QObject::destroyed))
+        m_dragRefuser->viewEndWatched();
+    QWebEngineView::connectNotify(signal);
 }
 
 void EngineView::startFreshPage()

@@ -4,6 +4,7 @@
 
 #include <QWebEngineView>
 
+class DragRefuser;
 class PrivateProfile;
 
 // The page view on Qt WebEngine, kept away from the user's machine and unable
@@ -23,9 +24,13 @@ public:
     QWidget *widget() override { return this; }
     void Navigate(const QString &address) override;
 
+protected:
+    void connectNotify(const QMetaMethod &signal) override;
+
 private:
     void startFreshPage();
 
     PrivateProfile *m_profile;
+    DragRefuser *m_dragRefuser = nullptr; // made last
     bool m_pageUsed = false;
 };

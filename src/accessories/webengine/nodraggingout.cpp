@@ -7,9 +7,18 @@
 #include <QPointer>
 #include <QWidget>
 
-DragRefuser::DragRefuser(QWidget *view) : QObject(view)
+DragRefuser::DragRefuser(QWidget *view) : QObject(view), m_view(view)
 {
     view->installEventFilter(this);
+}
+
+void DragRefuser::viewEndWatched()
+{
+    // What this relies on, as WebContentsAdapter::startDragging does it in Qt 6.4 (and in the
+    // engine's later sources): on this thread, it hangs the drag on the view, connects to the
+    // view's destroyed signal, and only then writes a dragged image and runs the drag.
+    if (qobject_cast<QDrag *>(m_view->children().constLast()))
+        EngineFolder::refuseUntilEventsRun();
 }
 
 bool DragRefuser::eventFilter(QObject *, QEvent *event)
@@ -19,7 +28,6 @@ bool DragRefuser::eventFilter(QObject *, QEvent *event)
     if (event->type() == QEvent::ChildAdded) {
         QObject *child = static_cast<QChildEvent *>(event)->child();
         if (!child->isWidgetType()) {
-            EngineFolder::refuseUntilEventsRun();
             QMetaObject::invokeMethod(
                 this,
                 [child = QPointer(child)] {
